@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Window.h"
+
+namespace kuvel {
+
+// Throws FloatingPointError when a floating-point result is not a finite number.
+double checkedFloat(double value, const char* what);
+
+// A caption that holds a number, read back and plus one: the turn display and the
+// match counters are kept this way, as their captions.
+double captionPlusOne(const Window& window, Control label);
+
+}  // namespace kuvel

@@ -1,0 +1,22 @@
+#include "Int16.h"
+
+#include "Errors.h"
+
+#include <algorithm>
+#include <string>
+
+namespace kuvel {
+
+std::int16_t checked16(long long value)
+{
+    if (value < Int16Min || value > Int16Max)
+        throw Overflow(std::to_string(value) + " does not fit in -32768 to 32767");
+    return static_cast<std::int16_t>(value);
+}
+
+std::int16_t saturated16(long long value)
+{
+    return static_cast<std::int16_t>(std::clamp<long long>(value, Int16Min, Int16Max));
+}
+
+}  // namespace kuvel

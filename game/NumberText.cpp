@@ -1,0 +1,139 @@
+#include "NumberText.h"
+
+#include "Errors.h"
+#include "Int16.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <optional>
+#include <system_error>
+
+namespace kuvel {
+
+NumberLocale NumberLocale::current()
+{
+    const std::lconv* conv = std::localeconv();
+    if (conv == nullptr || conv->decimal_point == nullptr || *conv->decimal_point == '\0')
+        return {};
+    return {conv->decimal_point};
+}
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Rewrites a number in the locale's notation into the plain form from_chars reads:
+// "-12,5e3" in a comma locale becomes "-12.5e3". Returns nothing for text that is
+// not a number.
+std::optional<std::string> plainNumber(std::string_view text, std::string_view decimalPoint)
+{
+    std::string plain;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            plain += '-';
+        ++i;
+    }
+    int mantissaDigits = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i, ++mantissaDigits)
+        plain += text[i];
+    if (!decimalPoint.empty() && text.substr(i, decimalPoint.size()) == decimalPoint) {
+        plain += '.';
+        for (i += decimalPoint.size(); i < text.size() && isDigit(text[i]); ++i, ++mantissaDigits)
+            plain += text[i];
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            plain += text[i++];
+        const std::size_t exponentStart = i;
+        for (; i < text.size() && isDigit(text[i]); ++i)
+            plain += text[i];
+        if (i == exponentStart)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    return plain;
+}
+
+// from_chars says out of range both for values too large and too small for a
+// double; a value too small is 0, as it is for the platform's own conversion.
+double outOfRange(const std::string& plain, const std::string& original)
+{
+    const std::size_t e = plain.find('e');
+    const bool tiny = e != std::string::npos && plain[e + 1] == '-';
+    if (tiny)
+        return 0.0;
+    throw Overflow("\"" + original + "\" is too large a number");
+}
+
+std::string withDecimalPoint(std::string text, const NumberLocale& locale)
+{
+    const std::size_t dot = text.find('.');
+    if (dot != std::string::npos)
+        text.replace(dot, 1, locale.decimalPoint);
+    return text;
+}
+
+template <typename Float>
+std::string floatToText(Float value, int significantDigits, const NumberLocale& locale)
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    return withDecimalPoint(std::string(buffer, result.ptr), locale);
+}
+
+}  // namespace
+
+double textToDouble(std::string_view text, const NumberLocale& locale)
+{
+    const std::optional<std::string> plain = plainNumber(trimBlanks(text), locale.decimalPoint);
+    if (!plain)
+        throw TypeMismatch(std::string(text));
+    double value = 0.0;
+    const auto result = std::from_chars(plain->data(), plain->data() + plain->size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return outOfRange(*plain, std::string(text));
+    return value;
+}
+
+std::int16_t textToInteger(std::string_view text, const NumberLocale& locale)
+{
+    const double rounded = std::nearbyint(textToDouble(text, locale));
+    if (rounded < Int16Min || rounded > Int16Max)
+        throw Overflow("\"" + std::string(text) + "\" is outside -32768 to 32767");
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string integerToText(long long value)
+{
+    return std::to_string(value);
+}
+
+std::string doubleToText(double value, const NumberLocale& locale)
+{
+    return floatToText(value, 15, locale);
+}
+
+std::string singleToText(float value, const NumberLocale& locale)
+{
+    return floatToText(value, 7, locale);
+}
+
+}  // namespace kuvel

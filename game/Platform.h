@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Window.h"
+
+#include <string_view>
+
+namespace kuvel {
+
+// Everything the handlers need from outside the game: the two windows, modal
+// messages, the end of the program and the random generator.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual Window& Form1() = 0;
+    // The bet dialog is created the first time it is asked for and kept from then on.
+    virtual Window& Form2() = 0;
+    // A modal box with the text and one OK button, no icon, titled with the
+    // application's name; returns once the player has dismissed it.
+    virtual void message(std::string_view text) = 0;
+    // Asks for the end of the program; the caller returns straight after.
+    virtual void endProgram() = 0;
+    // Seeds the random generator from the clock.
+    virtual void randomize() = 0;
+    // The next uniform value in [0, 1).
+    virtual float rnd() = 0;
+};
+
+}  // namespace kuvel

@@ -1,0 +1,14 @@
+#include "Rnd.h"
+
+#include <chrono>
+
+namespace kuvel {
+
+void Rnd::randomize()
+{
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+    std::seed_seq seq{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
+    engine_.seed(seq);
+}
+
+}  // namespace kuvel

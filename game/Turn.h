@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Module1.h"
+#include "Platform.h"
+
+namespace kuvel {
+
+// Click of Command1 on Form1, "Ready To Go": plays one turn in eight stages.
+void Form1_Command1_Click(Module1& m, Platform& platform);
+
+}  // namespace kuvel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Colour.h"
+#include "Control.h"
+
+#include <string>
+#include <string_view>
+
+namespace kuvel {
+
+// What the game does to a window's controls. Form1 and Form2 implement it with
+// widgets; tests implement it in memory. Asking a window for a control it does
+// not have throws ControlError.
+class Window {
+public:
+    virtual ~Window() = default;
+
+    virtual std::string caption(Control label) const = 0;
+    virtual void setCaption(Control label, std::string_view text) = 0;
+    virtual void setBackColour(Control label, Rgb colour) = 0;
+    virtual std::string text(Control box) const = 0;
+    virtual void setText(Control box, std::string_view text) = 0;
+    virtual bool isSelected(Control option) const = 0;
+    // Puts the keyboard focus in a text box with its whole text selected, so the
+    // player can type over a refused entry.
+    virtual void focusAndSelect(Control box) = 0;
+    virtual void show() = 0;
+    virtual void hide() = 0;
+};
+
+}  // namespace kuvel

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "FakeWindow.h"
+#include "game/Module1.h"
+#include "game/Platform.h"
+
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kuvel::test {
+
+// What Form1 showed while a message was open.
+struct Displays {
+    std::string T1, T2, T3, Text4, Text5;
+    std::string dice;  // the six die captions, joined
+    bool operator==(const Displays&) const = default;
+};
+
+struct Message {
+    std::string text;
+    Displays shown;
+};
+
+// The platform in memory: the dice come from values the test chooses, messages
+// are recorded with what Form1 showed at that moment, and the end of the program
+// is a flag.
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    Window& Form1() override { return form1; }
+    Window& Form2() override;
+    void message(std::string_view text) override;
+    void endProgram() override { ended = true; }
+    void randomize() override { ++randomized; }
+    float rnd() override;
+
+    // Queues the random values that give these faces (1 to 6), one roll per six.
+    void queueFaces(std::initializer_list<int> faces);
+    void queueFaces(const std::vector<int>& faces);
+    void queueValues(std::initializer_list<float> values);
+
+    std::vector<std::string> messageTexts() const;
+    void clearMessages() { messages.clear(); }
+
+    FakeWindow form1 = FakeWindow::form1();
+    std::optional<FakeWindow> form2;
+    std::vector<Message> messages;
+    bool ended = false;
+    int randomized = 0;
+    // Runs inside message(), after recording it, like a player acting on the box.
+    std::function<void(const Message&)> onMessage;
+
+private:
+    std::deque<float> values_;
+};
+
+// Module1 as the load handler leaves it.
+Module1 startValues();
+
+}  // namespace kuvel::test
