@@ -1,7 +1,5 @@
 #include "FakePlatform.h"
 
-#include <stdexcept>
-
 namespace kuvel::test {
 
 using enum Control;
@@ -25,32 +23,6 @@ void FakePlatform::message(std::string_view text)
                          form1.text(Text5), dice}});
     if (onMessage)
         onMessage(messages.back());
-}
-
-float FakePlatform::rnd()
-{
-    if (values_.empty())
-        throw std::logic_error("the test drew more random values than it queued");
-    const float value = values_.front();
-    values_.pop_front();
-    return value;
-}
-
-void FakePlatform::queueFaces(std::initializer_list<int> faces)
-{
-    queueFaces(std::vector<int>(faces));
-}
-
-void FakePlatform::queueFaces(const std::vector<int>& faces)
-{
-    // The middle of the face's sixth of [0, 1).
-    for (int face : faces)
-        values_.push_back((static_cast<float>(face) - 0.5f) / 6.0f);
-}
-
-void FakePlatform::queueValues(std::initializer_list<float> values)
-{
-    values_.insert(values_.end(), values);
 }
 
 std::vector<std::string> FakePlatform::messageTexts() const

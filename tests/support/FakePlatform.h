@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ChosenValues.h"
 #include "FakeWindow.h"
 #include "game/Module1.h"
 #include "game/Platform.h"
 
-#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -36,13 +36,10 @@ public:
     Window& Form2() override;
     void message(std::string_view text) override;
     void endProgram() override { ended = true; }
-    void randomize() override { ++randomized; }
-    float rnd() override;
+    void randomize() override { dice.randomize(); }
+    float rnd() override { return dice.next(); }
 
-    // Queues the random values that give these faces (1 to 6), one roll per six.
-    void queueFaces(std::initializer_list<int> faces);
-    void queueFaces(const std::vector<int>& faces);
-    void queueValues(std::initializer_list<float> values);
+    void queueFaces(const std::vector<int>& faces) { dice.queueFaces(faces); }
 
     std::vector<std::string> messageTexts() const;
     void clearMessages() { messages.clear(); }
@@ -51,12 +48,9 @@ public:
     std::optional<FakeWindow> form2;
     std::vector<Message> messages;
     bool ended = false;
-    int randomized = 0;
+    ChosenValues dice;
     // Runs inside message(), after recording it, like a player acting on the box.
     std::function<void(const Message&)> onMessage;
-
-private:
-    std::deque<float> values_;
 };
 
 // Module1 as the load handler leaves it.

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace kuvel {
+
+// Where the dice come from: uniform single-precision values in [0, 1).
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // Seeds from the system clock.
+    virtual void randomize() = 0;
+    virtual float next() = 0;
+};
+
+}  // namespace kuvel
