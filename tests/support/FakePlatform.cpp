@@ -13,14 +13,17 @@ Window& FakePlatform::Form2()
     return *form2;
 }
 
-void FakePlatform::message(std::string_view text)
+Displays displaysOf(const Window& form1)
 {
     std::string dice;
     for (int i = 0; i < 6; ++i)
         dice += form1.caption(dieLabel(i));
-    messages.push_back({std::string(text),
-                        {form1.caption(T1), form1.caption(T2), form1.caption(T3), form1.text(Text4),
-                         form1.text(Text5), dice}});
+    return {form1.caption(T1), form1.caption(T2), form1.caption(T3), form1.text(Text4), form1.text(Text5), dice};
+}
+
+void FakePlatform::message(std::string_view text)
+{
+    messages.push_back({std::string(text), displaysOf(form1)});
     if (onMessage)
         onMessage(messages.back());
 }

@@ -20,6 +20,9 @@ struct Displays {
     bool operator==(const Displays&) const = default;
 };
 
+// What Form1 shows now.
+Displays displaysOf(const Window& form1);
+
 struct Message {
     std::string text;
     Displays shown;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "game/Module1.h"
+
+#include <ostream>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+namespace kuvel::test {
+
+// One game against the in-memory platform, with the dice the test chooses.
+struct Game {
+    FakePlatform p;
+    Module1 m = startValues();
+
+    // One press of "Ready To Go" that rolls these faces.
+    void turn(const std::vector<int>& faces);
+    void turns(int count, const std::vector<int>& faces);
+    // "Make a bet", then "OK" with these texts typed into the dialog.
+    void bet(std::string_view stake, std::string_view turns);
+    // The texts of the messages shown since the last call.
+    std::vector<std::string> newMessages();
+
+    FakeWindow& form1() { return p.form1; }
+
+private:
+    std::size_t seen_ = 0;
+};
+
+// The game variables as one value that compares and prints.
+inline auto variables(const Module1& m)
+{
+    return std::tuple(m.Money, m.Bet, m.TurnLimit, m.TurnCount, m.PlayerPoints, m.ComputerPoints,
+                      m.NoBetNoticeShown);
+}
+
+void PrintTo(const Displays& d, std::ostream* os);
+
+// Rolls that score one outcome each, for turns whose outcome does not matter beyond its points.
+inline const std::vector<int> SinglePair = {1, 1, 2, 3, 4, 5};      // 1 point
+inline const std::vector<int> ThreePairs = {1, 1, 2, 2, 3, 3};      // 3 points
+inline const std::vector<int> Triple = {2, 2, 2, 1, 3, 4};          // 6 points
+inline const std::vector<int> AllDifferent = {1, 2, 3, 4, 5, 6};    // 66 points
+inline const std::vector<int> SixOfAKind = {3, 3, 3, 3, 3, 3};      // 1296 points
+
+inline constexpr std::string_view NoBetNotice = "Bet next time - this time I'll let you see what happens.";
+inline constexpr std::string_view Bankrupt = "You lost! Better luck next time...";
+
+}  // namespace kuvel::test
