@@ -90,6 +90,32 @@ std::string withDecimalPoint(std::string text, const NumberLocale& locale)
     return text;
 }
 
+// Up to 15 digits and nothing else: exact in a double, and the same in every locale.
+std::optional<double> shortDigits(std::string_view text)
+{
+    if (text.empty() || text.size() > 15)
+        return std::nullopt;
+    long long value = 0;
+    for (char c : text) {
+        if (!isDigit(c))
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return static_cast<double>(value);
+}
+
+// A whole number from 0 to below the limit is written as plain digits by every locale.
+bool plainDigits(double value, double limit)
+{
+    return !std::signbit(value) && value < limit && value == std::trunc(value);
+}
+
+// Kept out of line so that the short-digits path does not pay for setting it up.
+[[gnu::noinline]] double inCurrentLocale(std::string_view text)
+{
+    return textToDouble(text, NumberLocale::current());
+}
+
 template <typename Float>
 std::string floatToText(Float value, int significantDigits, const NumberLocale& locale)
 {
@@ -113,6 +139,13 @@ double textToDouble(std::string_view text, const NumberLocale& locale)
     return value;
 }
 
+double textToDouble(std::string_view text)
+{
+    if (const std::optional<double> value = shortDigits(text))
+        return *value;
+    return inCurrentLocale(text);
+}
+
 std::int16_t textToInteger(std::string_view text, const NumberLocale& locale)
 {
     const double rounded = std::nearbyint(textToDouble(text, locale));
@@ -123,7 +156,9 @@ std::int16_t textToInteger(std::string_view text, const NumberLocale& locale)
 
 std::string integerToText(long long value)
 {
-    return std::to_string(value);
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
 }
 
 std::string doubleToText(double value, const NumberLocale& locale)
@@ -134,6 +169,20 @@ std::string doubleToText(double value, const NumberLocale& locale)
 std::string singleToText(float value, const NumberLocale& locale)
 {
     return floatToText(value, 7, locale);
+}
+
+std::string doubleToText(double value)
+{
+    if (plainDigits(value, 1e15))
+        return integerToText(static_cast<long long>(value));
+    return doubleToText(value, NumberLocale::current());
+}
+
+std::string singleToText(float value)
+{
+    if (plainDigits(value, 1e7))
+        return integerToText(static_cast<long long>(value));
+    return singleToText(value, NumberLocale::current());
 }
 
 }  // namespace kuvel

@@ -18,7 +18,10 @@ struct NumberLocale {
 // Text to number: blanks around the number, a leading sign, the locale's decimal
 // point and an exponent are allowed. Anything else, the empty text included,
 // throws TypeMismatch; a value too large for a double throws Overflow.
-double textToDouble(std::string_view text, const NumberLocale& locale = NumberLocale::current());
+double textToDouble(std::string_view text, const NumberLocale& locale);
+// The same in the current locale. The captions the game reads back every turn are
+// short runs of digits, which read the same in every locale without asking it.
+double textToDouble(std::string_view text);
 
 // Text to a 16-bit integer: as textToDouble, a fraction rounded half to even,
 // Overflow outside -32768 to 32767.
@@ -28,8 +31,12 @@ std::int16_t textToInteger(std::string_view text, const NumberLocale& locale = N
 std::string integerToText(long long value);
 
 // At most 15 (double) or 7 (single) significant digits, no trailing zeros; whole
-// numbers below 10^15 come out as plain digits.
-std::string doubleToText(double value, const NumberLocale& locale = NumberLocale::current());
-std::string singleToText(float value, const NumberLocale& locale = NumberLocale::current());
+// numbers below 10^15 (10^7 for a single) come out as plain digits.
+std::string doubleToText(double value, const NumberLocale& locale);
+std::string singleToText(float value, const NumberLocale& locale);
+// The same in the current locale, which whole numbers, the counts and the die
+// faces, do not need.
+std::string doubleToText(double value);
+std::string singleToText(float value);
 
 }  // namespace kuvel

@@ -32,11 +32,22 @@ FakeWindow FakeWindow::form2()
     return FakeWindow({{Text1, "Amount to Bet"}, {Text2, "Number of Turns"}}, false);
 }
 
+namespace {
+
+// Out of line, so that looking a control up, which every turn does dozens of
+// times, stays cheap.
+[[noreturn, gnu::cold, gnu::noinline]] void noSuchControl(Control c)
+{
+    throw ControlError("this window has no control " + std::string(controlName(c)));
+}
+
+}  // namespace
+
 const std::string& FakeWindow::slot(Control c) const
 {
     const std::optional<std::string>& text = texts_[index(c)];
     if (!text)
-        throw ControlError("this window has no control " + std::string(controlName(c)));
+        noSuchControl(c);
     return *text;
 }
 
@@ -48,7 +59,7 @@ std::string FakeWindow::caption(Control label) const
 void FakeWindow::setCaption(Control label, std::string_view text)
 {
     slot(label);
-    texts_[index(label)] = std::string(text);
+    texts_[index(label)]->assign(text);
 }
 
 void FakeWindow::setBackColour(Control label, Rgb colour)
