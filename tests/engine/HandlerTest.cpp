@@ -1,0 +1,78 @@
+#include "Game.h"
+#include "Outcomes.h"
+#include "game/Bet.h"
+#include "game/Errors.h"
+#include "game/Handler.h"
+#include "game/Turn.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace kuvel::test {
+namespace {
+
+// Runs the handler as the windows do, noting whether the end had been asked for
+// when each message was shown.
+template <typename Handler>
+std::vector<bool> runNotingTheEnd(FakePlatform& p, Handler&& handler)
+{
+    std::vector<bool> endedAtMessage;
+    p.onMessage = [&](const Message&) { endedAtMessage.push_back(p.ended); };
+    EXPECT_NO_THROW(runHandler(p, handler));
+    return endedAtMessage;
+}
+
+TEST(Handler, ATurnWithAnUnreadableBetIsReportedOnceAndEndsTheProgram)
+{
+    Game g;
+    g.turn(Outcomes[0].roll);
+    g.p.clearMessages();
+    g.form1().setText(Text5, "abc");
+    const std::vector<bool> ended = runNotingTheEnd(g.p, [&] { Form1_Command1_Click(g.m, g.p); });
+
+    ASSERT_EQ(g.p.messages.size(), 1u);
+    EXPECT_EQ(g.p.messages[0].text, errorReport(TypeMismatch("abc")));
+    EXPECT_EQ(ended, std::vector<bool>{false}) << "the report comes before the end";
+    EXPECT_TRUE(g.p.ended);
+    // The display reset before the bet is read stays; the dice and the count are not reached.
+    for (Control label : CombinationLabels)
+        EXPECT_EQ(g.form1().backColour(label), White) << controlName(label);
+    for (Control counter : Counters)
+        EXPECT_EQ(g.form1().caption(counter), "0");
+    EXPECT_EQ(g.form1().caption(T1), "1");
+    EXPECT_EQ(g.p.dice.left(), 0u);
+}
+
+TEST(Handler, MakeABetWithAnUnreadableBetIsReportedOnceAndEndsTheProgram)
+{
+    FakePlatform p;
+    p.form1.setText(Text5, "abc");
+    const std::vector<bool> ended = runNotingTheEnd(p, [&] { Form1_Command2_Click(p); });
+    EXPECT_EQ(p.messageTexts(), std::vector<std::string>{errorReport(TypeMismatch("abc"))});
+    EXPECT_EQ(ended, std::vector<bool>{false});
+    EXPECT_TRUE(p.ended);
+    EXPECT_TRUE(p.form1.visible());
+}
+
+TEST(Handler, AnyErrorIsReportedWithWhatWentWrong)
+{
+    FakePlatform p;
+    runNotingTheEnd(p, [] { throw std::runtime_error("the disk is on fire"); });
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_NE(p.messages[0].text.find("the disk is on fire"), std::string::npos);
+    EXPECT_TRUE(p.ended);
+}
+
+TEST(Handler, AHandlerThatSucceedsShowsNothingAndGoesOn)
+{
+    Game g;
+    g.p.queueFaces(AllDifferent);
+    runNotingTheEnd(g.p, [&] { Form1_Command1_Click(g.m, g.p); });
+    EXPECT_EQ(g.p.messages.size(), 2u) << "the notice and the scoring";
+    EXPECT_FALSE(g.p.ended);
+}
+
+}  // namespace
+}  // namespace kuvel::test
