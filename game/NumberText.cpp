@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "Int16.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -71,13 +72,34 @@ std::optional<std::string> plainNumber(std::string_view text, std::string_view d
     return plain;
 }
 
+// The power of ten of the first significant digit of a number in plain form, the
+// exponent counted in: "0.004e2" gives -1, "123e-1" gives 1. Huge exponents stop
+// far beyond any double, where only the sign of the result matters.
+long long powerOfTen(const std::string& plain)
+{
+    const std::size_t e = std::min(plain.find('e'), plain.size());
+    const std::string_view mantissa(plain.data(), e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return 0;
+    long long power = first < point ? static_cast<long long>(point - first) - 1
+                                    : static_cast<long long>(point) - static_cast<long long>(first);
+    long long exponent = 0;
+    for (std::size_t i = e + 1; i < plain.size(); ++i)
+        if (isDigit(plain[i]))
+            exponent = std::min(exponent * 10 + (plain[i] - '0'), 1'000'000'000LL);
+    power += e + 1 < plain.size() && plain[e + 1] == '-' ? -exponent : exponent;
+    return power;
+}
+
 // from_chars says out of range both for values too large and too small for a
 // double; a value too small is 0, as it is for the platform's own conversion.
+// The digits, not the sign of the exponent, tell which: "1e-5" with 400 zeros
+// after the 1 is too large, "0.000...1" with 400 zeros is too small.
 double outOfRange(const std::string& plain, const std::string& original)
 {
-    const std::size_t e = plain.find('e');
-    const bool tiny = e != std::string::npos && plain[e + 1] == '-';
-    if (tiny)
+    if (powerOfTen(plain) < 0)
         return 0.0;
     throw Overflow("\"" + original + "\" is too large a number");
 }
