@@ -1,0 +1,174 @@
+#include "game/Errors.h"
+#include "game/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace kuvel::test {
+namespace {
+
+const NumberLocale FullStop{"."};
+const NumberLocale Comma{","};
+
+struct Parsed {
+    std::string text;
+    double value;
+};
+
+class TextToDoubleReads : public testing::TestWithParam<Parsed> {};
+
+TEST_P(TextToDoubleReads, TheNumber)
+{
+    EXPECT_EQ(textToDouble(GetParam().text, FullStop), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberText, TextToDoubleReads,
+                         testing::Values(Parsed{"0", 0}, Parsed{" 0 ", 0}, Parsed{"0.0", 0}, Parsed{"  0.0  ", 0},
+                                         Parsed{"10", 10}, Parsed{"1296", 1296}, Parsed{"-50", -50},
+                                         Parsed{"+7", 7}, Parsed{" -2.5 ", -2.5}, Parsed{".5", 0.5},
+                                         Parsed{"5.", 5}, Parsed{"1e3", 1000}, Parsed{"2.5E-1", 0.25},
+                                         Parsed{"-1e+2", -100}, Parsed{"1e-999", 0}));
+
+class TextToDoubleRefuses : public testing::TestWithParam<std::string> {};
+
+TEST_P(TextToDoubleRefuses, WithATypeMismatch)
+{
+    EXPECT_THROW(textToDouble(GetParam(), FullStop), TypeMismatch);
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberText, TextToDoubleRefuses,
+                         testing::Values("", " ", "   ", "abc", "#", "12abc", "1 2", "inf", "-inf", "nan",
+                                         "Infinity", "+", "-", ".", "e5", "1e", "1e+", "--1", "0x10",
+                                         "Amount to Bet"));
+
+TEST(NumberText, ValuesTooLargeForADoubleAreAnOverflow)
+{
+    EXPECT_THROW(textToDouble("1e999", FullStop), Overflow);
+    EXPECT_THROW(textToDouble("-1e999", FullStop), Overflow);
+    EXPECT_THROW(textToDouble(std::string(400, '9'), FullStop), Overflow);
+}
+
+TEST(NumberText, ValuesTooSmallForADoubleAreZeroWhateverTheirNotation)
+{
+    const std::string tinyFraction = "0." + std::string(400, '0') + "1";
+    EXPECT_EQ(textToDouble(tinyFraction, FullStop), 0.0);
+    EXPECT_EQ(textToDouble(tinyFraction + "e5", FullStop), 0.0);
+    EXPECT_EQ(textToDouble("-" + tinyFraction, FullStop), 0.0);
+    EXPECT_EQ(textToInteger(tinyFraction, FullStop), 0);
+}
+
+TEST(NumberText, LargeDigitsWithASmallNegativeExponentAreStillTooLarge)
+{
+    EXPECT_THROW(textToDouble("1" + std::string(400, '0') + "e-5", FullStop), Overflow);
+    EXPECT_THROW(textToDouble("-0." + std::string(400, '0') + "1e800", FullStop), Overflow);
+    EXPECT_THROW(textToInteger(" 1" + std::string(400, '0') + "e-5 ", FullStop), Overflow);
+}
+
+TEST(NumberText, ACommaLocaleReadsTheCommaAsTheDecimalPoint)
+{
+    EXPECT_EQ(textToDouble("2,5", Comma), 2.5);
+    EXPECT_EQ(textToDouble(" -1,25e1 ", Comma), -12.5);
+    EXPECT_EQ(textToDouble("0,0", Comma), 0.0);
+    EXPECT_THROW(textToDouble("2.5", Comma), TypeMismatch);
+    EXPECT_EQ(textToInteger(" 2,5 ", Comma), 2);
+    EXPECT_EQ(textToInteger("3,5", Comma), 4);
+}
+
+struct Rounded {
+    std::string text;
+    int value;
+};
+
+class TextToIntegerRounds : public testing::TestWithParam<Rounded> {};
+
+TEST_P(TextToIntegerRounds, HalfToEven)
+{
+    EXPECT_EQ(textToInteger(GetParam().text, FullStop), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberText, TextToIntegerRounds,
+                         testing::Values(Rounded{"2.5", 2}, Rounded{"3.5", 4}, Rounded{"-2.5", -2},
+                                         Rounded{"-3.5", -4}, Rounded{"0.5", 0}, Rounded{"1.5", 2},
+                                         Rounded{" 2.5 ", 2}, Rounded{"2.4999", 2}, Rounded{"2.5001", 3},
+                                         Rounded{"-0.4", 0}, Rounded{"+12", 12}, Rounded{"32767", 32767},
+                                         Rounded{"32767.4", 32767}, Rounded{"32766.5", 32766},
+                                         Rounded{"-32768", -32768}, Rounded{"-32768.5", -32768},
+                                         Rounded{"1e2", 100}));
+
+class TextToIntegerOverflows : public testing::TestWithParam<std::string> {};
+
+TEST_P(TextToIntegerOverflows, OutsideSixteenBits)
+{
+    EXPECT_THROW(textToInteger(GetParam(), FullStop), Overflow);
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberText, TextToIntegerOverflows,
+                         testing::Values("32768", "32767.5", "-32769", "-32768.6", "40000", "-40000", "1e5",
+                                         "1e999"));
+
+TEST(NumberText, TextToIntegerRefusesTextThatIsNoNumber)
+{
+    for (const char* text : {"", "  ", "abc", "Number of Turns", "1O"}) {
+        SCOPED_TRACE(text);
+        EXPECT_THROW(textToInteger(text, FullStop), TypeMismatch);
+    }
+}
+
+TEST(NumberText, IntegersArePlainDigits)
+{
+    EXPECT_EQ(integerToText(0), "0");
+    EXPECT_EQ(integerToText(10), "10");
+    EXPECT_EQ(integerToText(1296), "1296");
+    EXPECT_EQ(integerToText(-1), "-1");
+    EXPECT_EQ(integerToText(32767), "32767");
+    EXPECT_EQ(integerToText(-32768), "-32768");
+}
+
+struct Written {
+    double value;
+    std::string text;
+};
+
+class DoubleToText : public testing::TestWithParam<Written> {};
+
+TEST_P(DoubleToText, FifteenSignificantDigits)
+{
+    EXPECT_EQ(doubleToText(GetParam().value, FullStop), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(NumberText, DoubleToText,
+                         testing::Values(Written{0, "0"}, Written{1, "1"}, Written{10, "10"}, Written{1296, "1296"},
+                                         Written{-3, "-3"}, Written{2.5, "2.5"}, Written{0.1, "0.1"},
+                                         Written{1.0 / 3, "0.333333333333333"},
+                                         Written{2.0 / 3, "0.666666666666667"},
+                                         Written{123456789012345, "123456789012345"},
+                                         Written{999999999999999, "999999999999999"},
+                                         Written{static_cast<double>(0.1f), "0.100000001490116"}));
+
+TEST(NumberText, SinglesHaveSevenSignificantDigits)
+{
+    for (int face = 1; face <= 6; ++face)
+        EXPECT_EQ(singleToText(static_cast<float>(face), FullStop), std::to_string(face));
+    EXPECT_EQ(singleToText(0.1f, FullStop), "0.1");
+    EXPECT_EQ(singleToText(1.0f / 3, FullStop), "0.3333333");
+    EXPECT_EQ(singleToText(1234567.0f, FullStop), "1234567");
+}
+
+TEST(NumberText, TheCurrentLocaleWritesWholeNumbersAsPlainDigits)
+{
+    EXPECT_EQ(doubleToText(10.0), "10");
+    EXPECT_EQ(singleToText(6.0f), "6");
+    EXPECT_EQ(textToDouble(" 0 "), 0.0);
+}
+
+TEST(NumberText, ACommaLocaleWritesFractionsWithAComma)
+{
+    EXPECT_EQ(doubleToText(2.5, Comma), "2,5");
+    EXPECT_EQ(singleToText(0.25f, Comma), "0,25");
+    EXPECT_EQ(doubleToText(1296, Comma), "1296");
+}
+
+}  // namespace
+}  // namespace kuvel::test
