@@ -1,0 +1,43 @@
+#include "Form1.h"
+
+#include "Fonts.h"
+#include "ui_Form1.h"
+
+#include "game/Bet.h"
+#include "game/Handler.h"
+#include "game/Turn.h"
+
+#include <QCloseEvent>
+
+namespace kuvel::ui {
+
+Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(std::make_unique<Ui::Form1>())
+{
+    ui_->setupUi(this);
+    setPointSize(*ui_->Label15, 13.5);
+    for (QLabel* value : {ui_->T1, ui_->T2, ui_->T3})
+        setPointSize(*value, 9.75);
+    // Labels without a colour of their own show the control face, not the window's magenta.
+    for (QLabel* label : {ui_->Label15, ui_->Label16, ui_->Label17, ui_->Label18, ui_->Label19, ui_->Label20,
+                          ui_->Label21, ui_->Label22}) {
+        label->setBackgroundRole(QPalette::Button);
+        label->setAutoFillBackground(true);
+    }
+    findControls();
+
+    connect(ui_->Command1, &QPushButton::clicked, this,
+            [&module, &platform] { runHandler(platform, [&] { Form1_Command1_Click(module, platform); }); });
+    connect(ui_->Command2, &QPushButton::clicked, this,
+            [&platform] { runHandler(platform, [&] { Form1_Command2_Click(platform); }); });
+    ui_->Command1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    platform().endProgram();
+    event->accept();
+}
+
+}  // namespace kuvel::ui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "FormWindow.h"
+
+#include "game/Module1.h"
+
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
+
+namespace kuvel::ui {
+
+// The main window: the dice, the scores, the computer's points per turn, money and
+// bet, "Ready To Go" and "Make a bet".
+class Form1 : public FormWindow {
+    Q_OBJECT
+
+public:
+    Form1(Module1& module, Platform& platform);
+    ~Form1() override;
+
+protected:
+    // Closing the main window ends the program, also while the bet dialog exists.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::Form1> ui_;
+};
+
+}  // namespace kuvel::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "game/Control.h"
+#include "game/Platform.h"
+#include "game/Window.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace kuvel::ui {
+
+// A top-level window whose controls the game reaches by their object names. Each
+// operation checks that the control exists here and is of the kind it needs.
+class FormWindow : public QWidget, public Window {
+    Q_OBJECT
+
+public:
+    std::string caption(Control label) const override;
+    void setCaption(Control label, std::string_view text) override;
+    void setBackColour(Control label, Rgb colour) override;
+    std::string text(Control box) const override;
+    void setText(Control box, std::string_view text) override;
+    bool isSelected(Control option) const override;
+    void focusAndSelect(Control box) override;
+    void show() override;
+    void hide() override;
+
+protected:
+    explicit FormWindow(Platform& platform) : platform_(platform) {}
+    // Call once the form's widgets exist.
+    void findControls();
+    Platform& platform() const { return platform_; }
+
+private:
+    template <typename Widget>
+    Widget& control(Control c) const;
+
+    Platform& platform_;
+    std::array<QWidget*, ControlCount> controls_{};
+};
+
+}  // namespace kuvel::ui

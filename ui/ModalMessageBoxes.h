@@ -1,0 +1,14 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+namespace kuvel::ui {
+
+// A modal box with the text and one OK button, no icon, titled with the
+// application's name.
+class ModalMessageBoxes : public MessageBoxes {
+public:
+    void show(QWidget* parent, const QString& text) override;
+};
+
+}  // namespace kuvel::ui

@@ -1,0 +1,54 @@
+#include "QtPlatform.h"
+
+#include "Fonts.h"
+
+#include "game/Handler.h"
+#include "game/LoadHandler.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace kuvel::ui {
+
+QtPlatform::QtPlatform(Module1& module, RandomSource& random, MessageBoxes& messages)
+    : module_(module), random_(random), messages_(messages)
+{
+    useFontSubstitutes();
+    form1_ = std::make_unique<ui::Form1>(module_, *this);
+    runHandler(*this, [this] { Form1_Load(module_, *this); });
+}
+
+QtPlatform::~QtPlatform() = default;
+
+ui::Form2& QtPlatform::Form2()
+{
+    if (!form2_)
+        form2_ = std::make_unique<ui::Form2>(module_, *this);
+    return *form2_;
+}
+
+QWidget* QtPlatform::visibleWindow() const
+{
+    if (!form1_->isVisible() && form2_ && form2_->isVisible())
+        return form2_.get();
+    return form1_.get();
+}
+
+void QtPlatform::message(std::string_view text)
+{
+    messages_.show(visibleWindow(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void QtPlatform::endProgram()
+{
+    endRequested_ = true;
+    form1_->hide();
+    if (form2_)
+        form2_->hide();
+    // Queued, so the handler that asked runs to its end first; tied to Form1, so
+    // nothing stays pending once the windows are gone.
+    QMetaObject::invokeMethod(
+        form1_.get(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+}  // namespace kuvel::ui
