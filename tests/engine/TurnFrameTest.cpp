@@ -31,9 +31,12 @@ TEST(TurnFrame, FirstPressWithoutABetShowsTheNoticeBeforeTheDiceAndTheTurnCount)
 {
     Game g;
     bool resetWhenNoticeOpen = false;
+    int flagWhenNoticeOpen = -1;
     g.p.onMessage = [&](const Message& m) {
-        if (m.text == NoBetNotice)
+        if (m.text == NoBetNotice) {
             resetWhenNoticeOpen = frameIsReset(g.p.form1);
+            flagWhenNoticeOpen = g.m.NoBetNoticeShown;
+        }
     };
     g.turn({1, 2, 3, 4, 5, 6});
     ASSERT_EQ(g.p.messages.size(), 2u);
@@ -45,6 +48,7 @@ TEST(TurnFrame, FirstPressWithoutABetShowsTheNoticeBeforeTheDiceAndTheTurnCount)
     EXPECT_EQ(g.p.messages[1].text, Outcomes[10].message);
     EXPECT_EQ(g.form1().caption(T1), "1");
     EXPECT_EQ(g.m.TurnCount, 1);
+    EXPECT_EQ(flagWhenNoticeOpen, 0) << "the flag is set once the notice is dismissed";
     EXPECT_EQ(g.m.NoBetNoticeShown, 1);
 }
 
