@@ -10,7 +10,8 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
-    xvfb xauth x11-utils xdotool
+    xvfb xauth x11-utils xdotool libxcb1-dev
+    clang libclang-rt-14-dev
 )
 
 as_root() {
@@ -40,12 +41,21 @@ play() {
     exec ./build/app/kuvel
 }
 
+# The fuzz targets only: the rest of a clang build with fuzzer instrumentation is not needed.
+fuzz() {
+    cmake -S . -B build-fuzz -G Ninja -DKUVEL_FUZZ=ON -DKUVEL_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++
+    cmake --build build-fuzz --target kuvel_fuzz_numbers kuvel_fuzz_bet
+    fuzz/run.sh build-fuzz 60
+}
+
 run_tests() {
     build build
     ctest --test-dir build --output-on-failure -LE soak
+    ctest --test-dir build --output-on-failure -L soak
     build build-asan -DKUVEL_SANITIZE=ON -DKUVEL_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-asan --output-on-failure -LE 'soak|e2e'
+    fuzz
 }
 
 case "${1:-}" in
