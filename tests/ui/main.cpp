@@ -1,0 +1,17 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kuvel"));
+    // The tests type numbers with a full stop as the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
