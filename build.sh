@@ -12,6 +12,8 @@ PACKAGES=(
     fonts-liberation
     xvfb xauth x11-utils xdotool libxcb1-dev
     clang libclang-rt-14-dev
+    libqt6svg6 desktop-file-utils appstream dpkg-dev file
+    openbox dbus at-spi2-core python3-pyatspi
 )
 
 as_root() {

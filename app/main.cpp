@@ -4,12 +4,17 @@
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     // Message boxes have no title of their own and show the application's name.
     QApplication::setApplicationName(QStringLiteral("Kuvel"));
+    // The desktop entry's drawing, on the windows and the message boxes.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kuvel.svg")));
+    // Wayland compositors take the task bar's icon from the desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KUVEL_APP_ID));
 
     kuvel::Module1 module;
     kuvel::Rnd random;
