@@ -185,12 +185,14 @@ TEST(Closing, Form2ByItsTitleBarIsACancel)
     Session s;
     s.makeABet();
     child<QLineEdit>(s.form2(), "Text1").setText("10");
+    s.form2().focusAndSelect(Control::Text2);
     s.form2().close();
     EXPECT_EQ(visibleWindows(), OnlyForm1);
     EXPECT_EQ(s.betState(), Start);
     EXPECT_FALSE(s.platform.endRequested());
     s.makeABet();
     EXPECT_EQ(s.form2().text(Text1), "10");
+    EXPECT_EQ(s.form2().focusWidget(), &child<QLineEdit>(s.form2(), "Text1"));
 }
 
 TEST(Closing, Form1EndsTheProgramAlsoWhileTheBetDialogExists)

@@ -157,6 +157,10 @@ void expectLayout(QWidget& window, const Row& row)
         EXPECT_EQ(label->wordWrap(), std::string_view(row.name) == "Label15");
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
     }
+    // The program writes the money and the bet; the player types only into the dialog.
+    if (auto* box = qobject_cast<QLineEdit*>(&w)) {
+        EXPECT_EQ(box->isReadOnly(), window.objectName() == "Form1");
+    }
     if (auto* button = qobject_cast<QPushButton*>(&w)) {
         EXPECT_FALSE(button->isDefault());
         EXPECT_FALSE(button->autoDefault());
