@@ -134,6 +134,8 @@ class Game:
 
     def __init__(self, command, extra_env=None):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(extra_env or {}))
+        # Qt reports positions over the bus in unscaled pixels.
+        self.scale = float(env.get("QT_SCALE_FACTOR", "1"))
         self.process = subprocess.Popen(command, env=env)
         self.app = wait_until(self._find_application, STARTUP, "the game on the accessibility bus")
         # Nothing is cached: every read asks the running game.
@@ -193,7 +195,10 @@ class Game:
     def click(self, control):
         """A left click in the middle of the control, never behind an open message box."""
         assert not self.open_messages(), "a click behind an open message box"
-        x, y = control.centre()
+        self._click_at(control)
+
+    def _click_at(self, control):
+        x, y = (round(c * self.scale) for c in control.centre())
         xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
 
     def keys(self, *names):
@@ -223,8 +228,7 @@ class Game:
             assert message.ok.focused, "OK does not have the keyboard focus"
             self.keys("space")
         else:
-            x, y = message.ok.centre()
-            xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+            self._click_at(message.ok)
         wait_until(lambda: all(m.node != message.node for m in self.open_messages()),
                    RESPONSE, f"the message box {text!r} to close")
 

@@ -18,9 +18,8 @@ TIMEOUT = 150  # seconds for one run, set-up and tear-down included
 
 
 def run_tests(names):
-    with session.desktop():
-        suite = unittest.defaultTestLoader.loadTestsFromNames(names)
-        result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
+    suite = unittest.defaultTestLoader.loadTestsFromNames(names)
+    result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2).run(suite)
     return 0 if result.wasSuccessful() else 1
 
 
@@ -30,13 +29,8 @@ def main():
     parser.add_argument("--prefix", required=True, help="where the game was installed")
     parser.add_argument("tests", nargs="+")
     args = parser.parse_args()
-    if os.environ.get("KUVEL_E2E_INSIDE"):
-        return run_tests(args.tests)
-    os.environ.update(KUVEL_E2E_INSIDE="1", KUVEL_E2E_BINARY=os.path.abspath(args.kuvel),
-                      KUVEL_E2E_PREFIX=os.path.abspath(args.prefix))
-    with session.x_display() as display:
-        return session.run_in_session_bus([sys.executable, os.path.abspath(__file__), *sys.argv[1:]],
-                                          display, TIMEOUT)
+    os.environ.update(KUVEL_E2E_BINARY=os.path.abspath(args.kuvel), KUVEL_E2E_PREFIX=os.path.abspath(args.prefix))
+    return session.on_private_desktop(lambda: run_tests(args.tests), TIMEOUT)
 
 
 if __name__ == "__main__":

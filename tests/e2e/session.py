@@ -6,6 +6,7 @@ import os
 import select
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -101,3 +102,15 @@ def desktop():
     finally:
         for helper in reversed(helpers):
             stop(helper)
+
+
+def on_private_desktop(inside, timeout):
+    """Runs inside() on a desktop of its own: this script starts again on a new
+    display within its own session bus, and there calls inside(). Returns the
+    exit status."""
+    if os.environ.get("KUVEL_E2E_INSIDE"):
+        with desktop():
+            return inside()
+    os.environ["KUVEL_E2E_INSIDE"] = "1"
+    with x_display() as display:
+        return run_in_session_bus([sys.executable, os.path.abspath(sys.argv[0]), *sys.argv[1:]], display, timeout)
