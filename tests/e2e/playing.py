@@ -11,6 +11,7 @@ from player import Atspi, Game
 DICE = [f"Die {i}" for i in range(1, 7)]
 RATES = ["1", "2", "3", "5", "10", "20", "50", "100"]
 FACES = ["1", "2", "3", "4", "5", "6"]
+SHOWN_WITH_SCORE = "T1 and T2 while the scoring message is open"
 
 
 @dataclass
@@ -111,7 +112,7 @@ class GameTestCase(unittest.TestCase):
             turn = self.play_turn()
             player += turn.points
             computer = rate * number
-            self.assertEqual((turn.turns_shown, turn.points_shown), (str(number), str(player)))
+            self.assertEqual((turn.turns_shown, turn.points_shown), (str(number), str(player)), SHOWN_WITH_SCORE)
             if number < turns or player == computer:
                 self.assertEqual(len(turn.messages), 1, turn.messages)
                 self.assertEqual(self.shown()["cpoints"], str(computer))

@@ -7,7 +7,7 @@ import unittest
 
 import rules
 from player import Atspi
-from playing import RATES, GameTestCase
+from playing import RATES, SHOWN_WITH_SCORE, GameTestCase
 
 
 class MouseGame(GameTestCase):
@@ -74,12 +74,13 @@ class TurnWithoutBet(MouseGame):
         """Without a bet the game still has its 50 turns from the start: nothing settles yet."""
         first = self.play_turn()
         self.assertEqual(first.messages, [rules.NO_BET_NOTICE, rules.score_of(first.dice)[1]])
-        self.assertEqual((first.turns_shown, first.points_shown), ("1", str(first.points)))
+        self.assertEqual((first.turns_shown, first.points_shown), ("1", str(first.points)), SHOWN_WITH_SCORE)
         self.assertEqual(self.shown()["cpoints"], "5")
 
         second = self.play_turn()
         self.assertEqual(second.messages, [rules.score_of(second.dice)[1]])
-        self.assertEqual((second.turns_shown, second.points_shown), ("2", str(first.points + second.points)))
+        self.assertEqual((second.turns_shown, second.points_shown), ("2", str(first.points + second.points)),
+                         SHOWN_WITH_SCORE)
         self.assertEqual((self.shown()["cpoints"], self.shown()["money"], self.shown()["bet"]), ("10", "100", "0"))
 
 
