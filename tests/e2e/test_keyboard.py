@@ -91,7 +91,9 @@ class ScreenReaderNames(GameTestCase):
         for description in ("Turns played", "Your points", "Computer points"):
             self.assertEqual(form1.find(description=description).name, "0")
         for name, value in (("Money", "100"), ("Bet", "0")):
-            self.assertEqual(form1.find(name=name, role=Atspi.Role.TEXT).text, value)
+            box = form1.find(name=name, role=Atspi.Role.TEXT)
+            self.assertEqual(box.text, value)
+            self.assertTrue(box.has(Atspi.StateType.READ_ONLY), f"{name} is announced as read-only")
         options = [c for c in form1.controls() if c.role == Atspi.Role.RADIO_BUTTON]
         self.assertEqual([o.name for o in options], RATES)
         self.assertEqual({o.description for o in options}, {"Computer points per turn"})
@@ -111,7 +113,8 @@ class ScreenReaderNames(GameTestCase):
     def test_bet_dialog_controls(self):
         form2 = self.open_bet_dialog()
         for name in ("Amount to Bet", "Number of Turns"):
-            self.assertTrue(form2.find(name=name, role=Atspi.Role.TEXT).has(Atspi.StateType.EDITABLE))
+            box = form2.find(name=name, role=Atspi.Role.TEXT)
+            self.assertTrue(box.has(Atspi.StateType.EDITABLE) and not box.has(Atspi.StateType.READ_ONLY), name)
         form2.find(name="OK", role=Atspi.Role.PUSH_BUTTON)
         self.assert_every_focusable_control_named(form2)
 
