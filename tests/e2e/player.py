@@ -17,7 +17,7 @@ STARTUP = 20      # seconds for the first window to appear
 RESPONSE = 10     # seconds for the game to answer a click or a key
 # After a message is dismissed, a further one of the same turn opens at once; this
 # long without one and the turn is over.
-QUIET = 0.8
+QUIET = 1.0
 
 
 def xdotool(*args):
