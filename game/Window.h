@@ -17,6 +17,8 @@ public:
 
     virtual std::string caption(Control label) const = 0;
     virtual void setCaption(Control label, std::string_view text) = 0;
+    // Whether two labels' captions are the same text, character for character.
+    virtual bool sameCaption(Control a, Control b) const = 0;
     virtual void setBackColour(Control label, Rgb colour) = 0;
     virtual std::string text(Control box) const = 0;
     virtual void setText(Control box, std::string_view text) = 0;

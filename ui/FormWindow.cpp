@@ -45,6 +45,11 @@ void FormWindow::setCaption(Control label, std::string_view text)
     control<QLabel>(label).setText(fromUtf8(text));
 }
 
+bool FormWindow::sameCaption(Control a, Control b) const
+{
+    return control<QLabel>(a).text() == control<QLabel>(b).text();
+}
+
 void FormWindow::setBackColour(Control label, Rgb colour)
 {
     QLabel& widget = control<QLabel>(label);

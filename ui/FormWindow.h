@@ -18,6 +18,7 @@ class FormWindow : public QWidget, public Window {
 public:
     std::string caption(Control label) const override;
     void setCaption(Control label, std::string_view text) override;
+    bool sameCaption(Control a, Control b) const override;
     void setBackColour(Control label, Rgb colour) override;
     std::string text(Control box) const override;
     void setText(Control box, std::string_view text) override;

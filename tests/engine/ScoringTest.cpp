@@ -18,6 +18,7 @@ public:
 
     std::string caption(Control label) const override { return form1_.caption(label); }
     void setCaption(Control label, std::string_view text) override { form1_.setCaption(label, text); }
+    bool sameCaption(Control a, Control b) const override { return form1_.sameCaption(a, b); }
     void setBackColour(Control label, Rgb colour) override
     {
         log.emplace_back(label, colour);

@@ -21,6 +21,7 @@ public:
 
     std::string caption(Control label) const override;
     void setCaption(Control label, std::string_view text) override;
+    bool sameCaption(Control a, Control b) const override { return slot(a) == slot(b); }
     void setBackColour(Control label, Rgb colour) override;
     std::string text(Control box) const override { return caption(box); }
     void setText(Control box, std::string_view text) override { setCaption(box, text); }
