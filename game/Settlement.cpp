@@ -4,7 +4,6 @@
 #include "NumberText.h"
 
 #include <array>
-#include <string_view>
 
 namespace kuvel {
 
@@ -65,6 +64,17 @@ void loss(Module1& m, Platform& platform)
     platform.message("REMEMBER TO BET");
 }
 
+// A tie plays on until the totals differ, which they never will once both have
+// stopped at the top of the range: without this the game could never end.
+void drawnAtTheTop(Module1& m, Platform& platform)
+{
+    platform.message(DrawnAtTheTop);
+    m.Money = saturated16(m.Money + m.Bet);
+    platform.Form1().setText(Text4, integerToText(m.Money));
+    resetGame(m, platform.Form1());
+    platform.message("REMEMBER TO BID");
+}
+
 }  // namespace
 
 void addComputerPoints(Module1& m, Window& form1)
@@ -114,6 +124,8 @@ void settleIfDue(Module1& m, Platform& platform)
         win(m, platform);
     else if (m.ComputerPoints > m.PlayerPoints)
         loss(m, platform);
+    else if (m.PlayerPoints == Int16Max)
+        drawnAtTheTop(m, platform);
     if (m.Money == 0) {
         platform.message("You lost! Better luck next time...");
         platform.endProgram();

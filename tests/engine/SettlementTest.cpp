@@ -153,6 +153,31 @@ TEST_F(SettlingTurn, ATieDecidesNothing)
     EXPECT_EQ(p.form1.caption(T1), "50");
 }
 
+TEST_F(SettlingTurn, ATieAtTheTopOfTheRangeIsDrawnAndGivesTheStakeBack)
+{
+    lastTurnOf(5000, 32767, 32767, 70, 30);
+    ASSERT_EQ(p.messageTexts(), (std::vector<std::string>{std::string(DrawnAtTheTop), "REMEMBER TO BID"}));
+    EXPECT_EQ(p.messages[0].shown.Text4, "70") << "the stake comes back after the message";
+    EXPECT_EQ(p.messages[1].shown, resetDisplays("100"));
+    EXPECT_EQ(m.Money, 100);
+    expectGameReset();
+}
+
+TEST_F(SettlingTurn, ADrawAtTheTopWithNothingLeftEndsTheProgram)
+{
+    lastTurnOf(5000, 32767, 32767, 0, 0);
+    EXPECT_EQ(p.messageTexts(),
+              (std::vector<std::string>{std::string(DrawnAtTheTop), "REMEMBER TO BID", std::string(Bankrupt)}));
+    EXPECT_TRUE(p.ended);
+}
+
+TEST_F(SettlingTurn, ATieJustBelowTheTopStillPlaysOn)
+{
+    lastTurnOf(5000, 32766, 32766, 70, 30);
+    EXPECT_TRUE(p.messages.empty());
+    EXPECT_EQ(m.Bet, 30);
+}
+
 TEST_F(SettlingTurn, NothingHappensBeforeTheLastTurn)
 {
     m.TurnLimit = 50;

@@ -6,6 +6,7 @@
 #include "game/Int16.h"
 #include "game/LoadHandler.h"
 #include "game/NumberText.h"
+#include "game/Settlement.h"
 #include "game/Turn.h"
 
 #include <array>
@@ -44,7 +45,7 @@ public:
     SoakResult run(long long turns)
     {
         while (result_.turns < turns && result_.firstFailure.empty()) {
-            if (!p_ || p_->ended || endless())
+            if (!p_ || p_->ended)
                 newSession();
             step();
         }
@@ -58,16 +59,6 @@ private:
         m_ = Module1{};
         Form1_Load(m_, *p_);
         ++result_.sessions;
-    }
-
-    // Both totals stop at 32767, so a game that is due with both there is a tie
-    // that no further turn can break; the player can only close the program.
-    bool endless()
-    {
-        if (m_.PlayerPoints != Int16Max || m_.ComputerPoints != Int16Max || m_.TurnCount < m_.TurnLimit)
-            return false;
-        ++result_.endlessGames;
-        return true;
     }
 
     void step()
@@ -149,8 +140,12 @@ private:
                 result_.outcomes.add(*outcome);
                 ++scoring;
             }
+            if (message.text == DrawnAtTheTop)
+                ++result_.drawnAtTheTop;
         }
         check(scoring == 1, "exactly one scoring message");
+        check(m_.PlayerPoints != Int16Max || m_.ComputerPoints != Int16Max || m_.TurnCount < m_.TurnLimit,
+              "a game tied at 32767 all does not play on for ever");
         check(m_.Money >= 0, "money never negative");
         check(m_.TurnCount >= 0 && m_.PlayerPoints >= 0 && m_.ComputerPoints >= 0, "totals within 0 to 32767");
         check(!p_->ended || (m_.Money == 0 && p_->messages.back().text == Bankrupt),

@@ -12,7 +12,7 @@ struct SoakResult {
     long long turns = 0;
     long long checks = 0;     // invariants checked, after every turn and every bet
     long long sessions = 0;   // a session ends when the money is gone
-    long long endlessGames = 0; // games tied with both totals at 32767, which no turn can end
+    long long drawnAtTheTop = 0; // games tied with both totals at 32767, drawn
     long long bets = 0;       // entries the bet dialog took
     long long refusals = 0;   // entries it refused
     std::string firstFailure; // empty while every check holds
@@ -23,8 +23,7 @@ struct SoakResult {
 // `dice` and a player who, from its own seeded choices, changes the computer's
 // points, bets nothing, some, everything or something the dialog must refuse, and
 // picks short, long, zero and negative game lengths. A session whose money is gone
-// ends, as the program would, and a fresh one starts; so does one whose game can no
-// longer end. Stops at the first failed check.
+// ends, as the program would, and a fresh one starts. Stops at the first failed check.
 SoakResult soak(RandomSource& dice, std::uint32_t playerSeed, long long turns);
 
 }  // namespace kuvel::test
