@@ -1,21 +1,55 @@
 #!/usr/bin/python3
 """Screenshots of the game at several scale factors, for a person to look at: the
-main window, a message box over it and the bet dialog, on a private desktop.
+main window, the bet dialog, a message box over the main window and the main
+window after that turn, on a private desktop, in the desktop's default colours or
+under a dark or a high-contrast theme.
 
     screenshots.py --kuvel BUILT_BINARY --out DIR [--scales 1 1.25 2]
+                   [--theme default|adwaita-dark|high-contrast]
 
-Writes DIR/<scale>-form1.png, -message.png and -form2.png. Needs ImageMagick's
-import, which the tests themselves do not."""
+Writes DIR/<scale>-form1.png, -form2.png, -message.png and -turn.png. Needs
+ImageMagick's import, which the tests themselves do not."""
 
 import argparse
 import os
 import subprocess
 import sys
+import tempfile
 
 import session
 from player import Atspi, Game
 
 MARGIN = 40  # around a window, for the window manager's frame
+
+# Inverted high contrast for qt6ct: white text on black, colours in the order of
+# Qt's palette roles (WindowText, Button, Light, Midlight, Dark, Mid, Text,
+# BrightText, ButtonText, Base, Window, Shadow, Highlight, HighlightedText, Link,
+# LinkVisited, AlternateBase, NoRole, ToolTipBase, ToolTipText, PlaceholderText).
+HIGH_CONTRAST = ("#ffffff #000000 #ffffff #c0c0c0 #808080 #a0a0a0 #ffffff #ffffff #ffffff #000000 #000000 "
+                 "#ffffff #00ffff #000000 #ffff00 #ff80ff #202020 #000000 #000000 #ffffff #c0c0c0")
+
+
+def write(path, text):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8") as file:
+        file.write(text)
+
+
+def theme_env(theme, config):
+    """The environment that puts the game under this theme, its settings written to config."""
+    if theme == "adwaita-dark":
+        write(os.path.join(config, "gtk-3.0", "settings.ini"), "[Settings]\ngtk-theme-name=Adwaita-dark\n")
+        # GTK's own accessibility bridge would answer for the game too, and stall it.
+        return {"QT_QPA_PLATFORMTHEME": "gtk3", "XDG_CONFIG_HOME": config, "NO_AT_BRIDGE": "1"}
+    if theme == "high-contrast":
+        scheme = os.path.join(config, "qt6ct", "colors", "high-contrast.conf")
+        colours = ", ".join("#ff" + c[1:] for c in HIGH_CONTRAST.split())
+        groups = "".join(f"{group}_colors={colours}\n" for group in ("active", "inactive", "disabled"))
+        write(scheme, "[ColorScheme]\n" + groups)
+        write(os.path.join(config, "qt6ct", "qt6ct.conf"),
+              f"[Appearance]\ncolor_scheme_path={scheme}\ncustom_palette=true\nstyle=Fusion\n")
+        return {"QT_QPA_PLATFORMTHEME": "qt6ct", "XDG_CONFIG_HOME": config}
+    return {}
 
 
 def shoot(game, window, path):
@@ -25,15 +59,20 @@ def shoot(game, window, path):
     subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path], check=True, timeout=30)
 
 
-def shoot_at(kuvel, scale, out):
-    with Game([kuvel], {"QT_SCALE_FACTOR": scale}) as game:
+def shoot_at(kuvel, scale, env, out):
+    with Game([kuvel], {"QT_SCALE_FACTOR": scale, **env}) as game:
         form1 = game.window("Form1")
         shoot(game, form1, os.path.join(out, f"{scale}-form1.png"))
-        game.click(form1.find(name="Ready To Go", role=Atspi.Role.PUSH_BUTTON))
+        game.click(form1.find(name="Make a bet", role=Atspi.Role.PUSH_BUTTON))
+        form2 = game.window("Form2")
+        game.fill_in(form2.find(name="Amount to Bet"), "10")
+        game.fill_in(form2.find(name="Number of Turns"), "5")
+        shoot(game, form2, os.path.join(out, f"{scale}-form2.png"))
+        game.click(form2.find(name="OK", role=Atspi.Role.PUSH_BUTTON))
+        game.click(game.window("Form1").find(name="Ready To Go", role=Atspi.Role.PUSH_BUTTON))
         shoot(game, game.next_message(), os.path.join(out, f"{scale}-message.png"))
         game.messages()
-        game.click(game.window("Form1").find(name="Make a bet", role=Atspi.Role.PUSH_BUTTON))
-        shoot(game, game.window("Form2"), os.path.join(out, f"{scale}-form2.png"))
+        shoot(game, game.window("Form1"), os.path.join(out, f"{scale}-turn.png"))
 
 
 def main():
@@ -41,13 +80,16 @@ def main():
     parser.add_argument("--kuvel", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--scales", nargs="+", default=["1", "1.25", "2"])
+    parser.add_argument("--theme", choices=["default", "adwaita-dark", "high-contrast"], default="default")
     args = parser.parse_args()
     kuvel, out = os.path.abspath(args.kuvel), os.path.abspath(args.out)
     os.makedirs(out, exist_ok=True)
 
     def inside():
-        for scale in args.scales:
-            shoot_at(kuvel, scale, out)
+        with tempfile.TemporaryDirectory(prefix="kuvel-theme-") as config:
+            env = theme_env(args.theme, config)
+            for scale in args.scales:
+                shoot_at(kuvel, scale, env, out)
         return 0
 
     return session.on_private_desktop(inside, timeout=120)
