@@ -1,3 +1,4 @@
+#include "app/Translations.h"
 #include "game/Module1.h"
 #include "game/Rnd.h"
 #include "ui/ModalMessageBoxes.h"
@@ -5,6 +6,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -15,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kuvel.svg")));
     // Wayland compositors take the task bar's icon from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KUVEL_APP_ID));
+    const kuvel::Translations translations(QLocale::system().uiLanguages());
 
     kuvel::Module1 module;
     kuvel::Rnd random;

@@ -1,17 +1,29 @@
 #include "Session.h"
 
+#include "app/Translations.h"
 #include "ui/WrappingButton.h"
 
 #include <QFontInfo>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 
 #include <gtest/gtest.h>
 
 namespace kuvel::test {
 namespace {
 
+// The windows in each language the game speaks, English first: a translation
+// that does not fit is shortened, the layout never grows.
+class CaptionsFitIn : public testing::TestWithParam<const char*> {
+protected:
+    Translations translations{{QString::fromLatin1(GetParam())}};
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionsFitIn, testing::Values("en", "de", "fr", "es", "pt-BR"),
+                         [](const auto& info) { return QString::fromLatin1(info.param).replace('-', '_').toStdString(); });
+
 // Every caption is drawn whole inside its control: nothing is cut off.
-TEST(CaptionsFit, EveryLabelShowsItsWholeCaption)
+TEST_P(CaptionsFitIn, EveryLabelShowsItsWholeCaption)
 {
     Session s;
     for (QLabel* label : s.form1().findChildren<QLabel*>()) {
@@ -19,6 +31,13 @@ TEST(CaptionsFit, EveryLabelShowsItsWholeCaption)
         const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
         EXPECT_TRUE(label->contentsRect().contains(needed)) << label->objectName().toStdString();
     }
+}
+
+TEST_P(CaptionsFitIn, ReadyToGoWrapsInsideItsButton)
+{
+    Session s;
+    auto& button = child<ui::WrappingButton>(s.form1(), "Command1");
+    EXPECT_TRUE(button.rect().contains(button.captionRect())) << button.text().toStdString();
 }
 
 TEST(CaptionsFit, ReadyToGoWrapsOntoTwoLinesInsideItsButton)
@@ -39,7 +58,19 @@ int contentsWidth(QPushButton& button)
     return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
 }
 
-TEST(CaptionsFit, OneLineButtonsAndOptionsShowTheirWholeCaption)
+// A box's text starts and ends this far inside the box's contents.
+constexpr int LineEditMargin = 2;
+
+int contentsWidth(QLineEdit& box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+    const QRect area = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+    return area.marginsRemoved(box.textMargins()).width() - 2 * LineEditMargin;
+}
+
+TEST_P(CaptionsFitIn, OneLineButtonsOptionsAndTheDialogsTextsShowTheirWholeCaption)
 {
     Session s;
     s.makeABet();
@@ -48,6 +79,8 @@ TEST(CaptionsFit, OneLineButtonsAndOptionsShowTheirWholeCaption)
             << button->text().toStdString();
     for (QRadioButton* option : s.form1().findChildren<QRadioButton*>())
         EXPECT_LE(option->sizeHint().width(), option->width()) << option->text().toStdString();
+    for (QLineEdit* box : s.form2().findChildren<QLineEdit*>())
+        EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text()), contentsWidth(*box)) << box->text().toStdString();
 }
 
 TEST(CaptionsFit, MsSansSerifIsDrawnWithLiberationSans)
