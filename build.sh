@@ -14,8 +14,11 @@ PACKAGES=(
     clang libclang-rt-14-dev
     libqt6svg6 desktop-file-utils appstream dpkg-dev file
     openbox dbus at-spi2-core python3-pyatspi
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext locales
 )
+
+# The translated game is tested and played in these.
+LOCALES=(de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8 pt_BR.UTF-8)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -30,6 +33,20 @@ install_missing() {
     echo "Installing: ${missing[*]}"
     as_root apt-get update
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+generate_locales() {
+    local missing=() available
+    available=$(locale -a)
+    for l in "${LOCALES[@]}"; do
+        grep -qix "${l/UTF-8/utf8}" <<<"$available" || missing+=("$l")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Generating locales: ${missing[*]}"
+    for l in "${missing[@]}"; do
+        grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    done
+    as_root locale-gen
 }
 
 build() {  # build DIR [cmake options...]
@@ -62,7 +79,7 @@ run_tests() {
 }
 
 case "${1:-}" in
-    play) install_missing; play ;;
-    test) install_missing; run_tests ;;
+    play) install_missing; generate_locales; play ;;
+    test) install_missing; generate_locales; run_tests ;;
     *) echo "usage: $0 play|test" >&2; exit 2 ;;
 esac

@@ -1,5 +1,6 @@
 #include "Session.h"
 
+#include "app/Translations.h"
 #include "game/Bet.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <functional>
 
 namespace kuvel::test {
@@ -79,23 +81,47 @@ TEST(BetDialog, AllInLeavesNoMoneyAndNoMessage)
     EXPECT_FALSE(s.platform.endRequested());
 }
 
+// The C library reads and writes numbers in the named locale while this lives.
+class NumericLocale {
+public:
+    explicit NumericLocale(const char* name) : set_(std::setlocale(LC_NUMERIC, name) != nullptr) {}
+    ~NumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
+    NumericLocale(const NumericLocale&) = delete;
+    NumericLocale& operator=(const NumericLocale&) = delete;
+    bool isSet() const { return set_; }
+
+private:
+    bool set_;
+};
+
 struct Rounding {
     const char* typed;
     std::int16_t stake;
+    const char* numbers = "C";
+    const char* language = "en";
 };
 
 class BetRounding : public testing::TestWithParam<Rounding> {};
 
+// A German player types the decimal comma; the displays show the same digits as in English.
 TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
 {
+    const Rounding& r = GetParam();
+    const NumericLocale numbers(r.numbers);
+    ASSERT_TRUE(numbers.isSet()) << r.numbers << " is not generated on this machine (locale-gen)";
+    const Translations translations({QString::fromLatin1(r.language)});
     Session s;
-    s.placeBet(GetParam().typed, "50");
-    const std::int16_t stake = GetParam().stake;
-    const std::int16_t money = static_cast<std::int16_t>(100 - stake);
-    EXPECT_EQ(s.betState(), (BetState{money, stake, 50, std::to_string(money), std::to_string(stake)}));
+    s.placeBet(r.typed, "50");
+    const std::string money = std::to_string(100 - r.stake), stake = std::to_string(r.stake);
+    EXPECT_EQ(s.betState(), (BetState{static_cast<std::int16_t>(100 - r.stake), r.stake, 50, money, stake}));
+    s.readyToGo({6, 2, 3, 4, 5, 1});
+    EXPECT_EQ(displaysOf(s.form1()), (Displays{"1", "66", "5", money, stake, "623451"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Bets, BetRounding, testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4}));
+INSTANTIATE_TEST_SUITE_P(Bets, BetRounding,
+                         testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4},
+                                         Rounding{"2,5", 2, "de_DE.UTF-8", "de-DE"},
+                                         Rounding{" 3,5 ", 4, "de_DE.UTF-8", "de-DE"}));
 
 struct Refusal {
     const char* name;
