@@ -14,7 +14,7 @@ PACKAGES=(
     clang libclang-rt-14-dev
     libqt6svg6 desktop-file-utils appstream dpkg-dev file
     openbox dbus at-spi2-core python3-pyatspi
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext locales
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext locales python3
 )
 
 # The translated game is tested and played in these.
