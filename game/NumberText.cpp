@@ -101,7 +101,7 @@ double outOfRange(const std::string& plain, const std::string& original)
 {
     if (powerOfTen(plain) < 0)
         return 0.0;
-    throw Overflow("\"" + original + "\" is too large a number");
+    throw Overflow(Message::TooLargeANumber, original);
 }
 
 std::string withDecimalPoint(std::string text, const NumberLocale& locale)
@@ -172,7 +172,7 @@ std::int16_t textToInteger(std::string_view text, const NumberLocale& locale)
 {
     const double rounded = std::nearbyint(textToDouble(text, locale));
     if (rounded < Int16Min || rounded > Int16Max)
-        throw Overflow("\"" + std::string(text) + "\" is outside -32768 to 32767");
+        throw Overflow(Message::NumberOutsideInt16, std::string(text));
     return static_cast<std::int16_t>(rounded);
 }
 

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <initializer_list>
-#include <string_view>
 
 namespace kuvel {
 
@@ -35,7 +34,7 @@ struct Rule {
     int points;
     Few<Control> labels;  // highest combination first
     bool black;                             // all different: black instead of the highlights
-    std::string_view message;
+    Message message;
 };
 
 using enum Control;
@@ -44,37 +43,37 @@ using enum Control;
 constexpr std::array<Rule, 11> Rules = {{
     {{{Label16, 1}},
      1296, {Label11, Label10, Label9, Label8, Label7}, false,
-     "Amazing! A kuvel! For your unquestionable luck, I award you 1,296 points!"},
+     Message::Kuvel},
     {{{Label16, 0}, {Label17, 1}},
      216, {Label10, Label9, Label8, Label7}, false,
-     "Wonderful! You must have been lucky to achieve a quint  - I award you 216 points!"},
+     Message::Quint},
     {{{Label16, 0}, {Label17, 0}, {Label18, 1}, {Label20, 6}},
      36, {Label9, Label8, Label7}, false,
-     "Nice! A quad! For that I award you 36 points!"},
+     Message::Quad},
     {{{Label16, 0}, {Label17, 0}, {Label18, 1}, {Label20, 7}},
      37, {Label9, Label8, Label7}, false,
-     "You not only got a quad, but an extra pair as well! I award you 37 points!"},
+     Message::QuadAndPair},
     {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 1}, {Label20, 3}},
      6, {Label8, Label7}, false,
-     "A Triple isn't so bad - and it gives you six points as well!"},
+     Message::Triple},
     {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 1}, {Label20, 4}},
      7, {Label8, Label7}, false,
-     "A Triple - and do I see another pair? Seven points!"},
+     Message::TripleAndPair},
     {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 2}},
      12, {Label8, Label7}, false,
-     "Two triples - at the same time! I'll give you 12 points for that!"},
+     Message::TwoTriples},
     {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 0}, {Label20, 3}},
      3, {Label7}, false,
-     "Three different pairs may not be noteworthy, but it still gives you three points."},
+     Message::ThreePairs},
     {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 0}, {Label20, 2}},
      2, {Label7}, false,
-     "Two pairs...just enough for two points."},
+     Message::TwoPairs},
     {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 0}, {Label20, 1}},
      1, {Label7}, false,
-     "A single pair...could it get any worse? You get a point for that."},
+     Message::OnePair},
     {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 0}, {Label20, 0}},
      66, {Label11, Label10, Label9, Label8, Label7}, true,
-     "What an exotic rarity! All of your numbers are different - I'll give you 66 points for that!"},
+     Message::AllDifferent},
 }};
 
 Rgb highlight(Control label)

@@ -15,19 +15,19 @@ constexpr std::array<int, 8> PointsPerTurn = {1, 2, 3, 5, 10, 20, 50, 100};
 
 struct Tier {
     long long upperBound;  // the average may equal it; tier 1 is exactly 1
-    std::string_view message;
+    Message message;
 };
 
 constexpr std::array<Tier, 9> Tiers = {{
-    {1, "Well, you won, but the computer didn't get many points. I'll give you your bet back, though."},
-    {2, "Great! You won! The only problem is that...the computer got SO little points. I'll give you an extra 5% on your bet, though."},
-    {3, "The computer got a few points. However, it was pretty easy, right? You'll get 25% more."},
-    {5, "Apparently, you've bested the computer even though they got a deecent amount of points. I award you double your bet back."},
-    {10, "They got lots of points, yet you still managed to win! You will get 5 times your bet for that."},
-    {20, "If they got that many points, and you still won...I don't know what to say. Here's 10 times your bet."},
-    {35, "You fought a formidable opponent and won. For this brevity, I award you 15 times your bet!"},
-    {50, "That computer racked up the points ALMOST as fast as you! I award you 25 times your bet."},
-    {100, "Oh my. How could you win giving them that many points!? I'll just have to give you 50 times your bet."},
+    {1, Message::Tier1},
+    {2, Message::Tier2},
+    {3, Message::Tier3},
+    {5, Message::Tier4},
+    {10, Message::Tier5},
+    {20, Message::Tier6},
+    {35, Message::Tier7},
+    {50, Message::Tier8},
+    {100, Message::Tier9},
 }};
 
 // Tiers 4 to 9 pay this many times the bet on top of the money.
@@ -54,25 +54,25 @@ void win(Module1& m, Platform& platform)
         platform.Form1().setText(Text4, integerToText(m.Money));
     }
     resetGame(m, platform.Form1());
-    platform.message("REMEMBER TO BID");
+    platform.message(Message::RememberToBid);
 }
 
 void loss(Module1& m, Platform& platform)
 {
-    platform.message("I don't think you survived that.");
+    platform.message(Message::Lost);
     resetGame(m, platform.Form1());
-    platform.message("REMEMBER TO BET");
+    platform.message(Message::RememberToBet);
 }
 
 // A tie plays on until the totals differ, which they never will once both have
 // stopped at the top of the range: without this the game could never end.
 void drawnAtTheTop(Module1& m, Platform& platform)
 {
-    platform.message(DrawnAtTheTop);
+    platform.message(Message::DrawnAtTheTop);
     m.Money = saturated16(m.Money + m.Bet);
     platform.Form1().setText(Text4, integerToText(m.Money));
     resetGame(m, platform.Form1());
-    platform.message("REMEMBER TO BID");
+    platform.message(Message::RememberToBid);
 }
 
 }  // namespace
@@ -127,7 +127,7 @@ void settleIfDue(Module1& m, Platform& platform)
     else if (m.PlayerPoints == Int16Max)
         drawnAtTheTop(m, platform);
     if (m.Money == 0) {
-        platform.message("You lost! Better luck next time...");
+        platform.message(Message::Bankrupt);
         platform.endProgram();
     }
 }

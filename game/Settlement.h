@@ -4,7 +4,6 @@
 #include "Platform.h"
 
 #include <cstdint>
-#include <string_view>
 
 namespace kuvel {
 
@@ -19,12 +18,6 @@ int payoutTier(int computerPoints, int turnCount);
 
 // Money after a win in the tier (0: unchanged); a payout past 32767 stops there.
 std::int16_t payout(int tier, std::int16_t money, std::int16_t bet);
-
-// What the player is told when both totals have stopped at 32767 and so can never
-// differ again.
-inline constexpr std::string_view DrawnAtTheTop =
-    "You and the computer both have 32767 points, the most there are, so nobody can win this game. "
-    "You get your bet back.";
 
 // When the game's last turn has been played: pays a win, forfeits a loss, resets
 // the game, and ends the program when the player has no money left. A tie plays

@@ -1,7 +1,7 @@
 #include "Session.h"
 
 #include "app/Translations.h"
-#include "game/Bet.h"
+#include "game/Messages.h"
 
 #include <QApplication>
 #include <QTest>
@@ -10,11 +10,16 @@
 
 #include <clocale>
 #include <functional>
+#include <string>
 
 namespace kuvel::test {
 namespace {
 
 using enum Control;
+
+const std::string StakeHelp = english(kuvel::Message::StakeHelp);
+const std::string TurnsHelp = english(kuvel::Message::TurnsHelp);
+const std::string NegativeMoney = english(kuvel::Message::NegativeMoney);
 
 std::vector<std::string> visibleWindows()
 {
