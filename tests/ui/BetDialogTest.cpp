@@ -104,6 +104,7 @@ struct Rounding {
     std::int16_t stake;
     const char* numbers = "C";
     const char* language = "en";
+    const char* rarity = "What an exotic rarity!";  // how the turn's message starts
 };
 
 class BetRounding : public testing::TestWithParam<Rounding> {};
@@ -121,12 +122,16 @@ TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(s.betState(), (BetState{static_cast<std::int16_t>(100 - r.stake), r.stake, 50, money, stake}));
     s.readyToGo({6, 2, 3, 4, 5, 1});
     EXPECT_EQ(displaysOf(s.form1()), (Displays{"1", "66", "5", money, stake, "623451"}));
+    ASSERT_EQ(s.messages.messages.size(), 1u);
+    EXPECT_TRUE(s.messages.texts()[0].starts_with(r.rarity)) << s.messages.texts()[0];
 }
+
+const char* const GermanRarity = "Was für eine exotische Seltenheit!";
 
 INSTANTIATE_TEST_SUITE_P(Bets, BetRounding,
                          testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4},
-                                         Rounding{"2,5", 2, "de_DE.UTF-8", "de-DE"},
-                                         Rounding{" 3,5 ", 4, "de_DE.UTF-8", "de-DE"}));
+                                         Rounding{"2,5", 2, "de_DE.UTF-8", "de-DE", GermanRarity},
+                                         Rounding{" 3,5 ", 4, "de_DE.UTF-8", "de-DE", GermanRarity}));
 
 struct Refusal {
     const char* name;

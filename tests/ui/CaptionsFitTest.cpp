@@ -20,7 +20,9 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(Languages, CaptionsFitIn, testing::Values("en", "de", "fr", "es", "pt-BR"),
-                         [](const auto& info) { return QString::fromLatin1(info.param).replace('-', '_').toStdString(); });
+                         [](const auto& info) {
+                             return QString::fromLatin1(info.param).replace(u'-', u'_').toStdString();
+                         });
 
 // Every caption is drawn whole inside its control: nothing is cut off.
 TEST_P(CaptionsFitIn, EveryLabelShowsItsWholeCaption)

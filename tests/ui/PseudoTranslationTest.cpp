@@ -1,5 +1,7 @@
 #include "Session.h"
 
+#include "game/Messages.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCoreApplication>
@@ -75,6 +77,23 @@ TEST(NoStringLeftBehind, EveryCaptionTextAndAccessibleTextOfBothWindowsIsTransla
     s.makeABet();
     EXPECT_EQ(untranslatedIn(s.form1()), std::vector<std::string>{});
     EXPECT_EQ(untranslatedIn(s.form2()), std::vector<std::string>{});
+}
+
+// Every id up to the first without an English text, which is one past the last.
+TEST(NoStringLeftBehind, EveryMessageIsTranslatedAndSoAreAnErrorReportsDetails)
+{
+    const PseudoTranslation pseudo;
+    ASSERT_TRUE(pseudo.loaded()) << KUVEL_PSEUDO_TRANSLATION;
+    Session s;
+    const Value details = Phrase{kuvel::Message::TypeMismatch, {"abc"}};
+    int count = 0;
+    for (; *englishText(static_cast<kuvel::Message>(count)) != '\0'; ++count)
+        s.platform.message(static_cast<kuvel::Message>(count), {details});
+    ASSERT_GT(count, static_cast<int>(kuvel::Message::FloatingPointError));
+    for (const std::string& text : s.messages.texts())
+        EXPECT_TRUE(translated(QString::fromStdString(text))) << text;
+    EXPECT_TRUE(s.messages.texts()[static_cast<std::size_t>(kuvel::Message::UnexpectedError)].ends_with(
+        "\n\n[Type mismatch: \"abc\" is not a number]]"));
 }
 
 }  // namespace
