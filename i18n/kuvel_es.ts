@@ -60,17 +60,17 @@
     </message>
     <message>
         <source>Turn</source>
-        <extracomment>Title over the turns played. At most 65 pixels wide at 18 pt.</extracomment>
-        <translation>Turno</translation>
+        <extracomment>Title over the turns played; the box beside it covers its right end, so about 48 pixels show at 18 pt.</extracomment>
+        <translation>Tiro</translation>
     </message>
     <message>
         <source>Points</source>
-        <extracomment>Title over the player&apos;s points. At most 81 pixels wide at 18 pt.</extracomment>
-        <translation>Puntos</translation>
+        <extracomment>Title over the player&apos;s points; the box beside it covers its right end, so about 66 pixels show at 18 pt.</extracomment>
+        <translation>Tú</translation>
     </message>
     <message>
         <source>CPoints</source>
-        <extracomment>Title over the computer&apos;s points, short for computer points. At most 89 pixels wide at 18 pt.</extracomment>
+        <extracomment>Title over the computer&apos;s points, short for computer points; about 86 pixels show at 18 pt.</extracomment>
         <translation>Rival</translation>
     </message>
     <message>
@@ -81,12 +81,12 @@
     <message>
         <source>Make a bet before you begin...enter the bet (not more than your money) and the number of turns (1 to 100 or you&apos;ll be in for a long game). Adjust the points the computer gets, click Ready to Go, and you&apos;re off! A kuvel is a 6-of-a-kind, a Quint is a five-of-a-kind, a Quad is a four-of-a-kind...I can&apos;t give too much more away. Just don&apos;t run out of money. Toodles!</source>
         <extracomment>The help text; wraps within 433 by 201 pixels at 13.5 pt.</extracomment>
-        <translation>Apuesta antes de empezar... escribe tu apuesta (no más de lo que tienes) y el número de turnos (de 1 a 100, o la partida se hará eterna). Ajusta los puntos de la máquina, haz clic en «¡Vamos allá!» y ¡a jugar! Un kuvel son 6 dados iguales, una quina son cinco, un póker son cuatro... no puedo contarte mucho más. Eso sí: no te quedes sin dinero. ¡Chao!</translation>
+        <translation>Apuesta antes de empezar... escribe tu apuesta (no más de lo que tienes) y el número de tiros (de 1 a 100, o la partida se hará eterna). Ajusta los puntos de la máquina, haz clic en «¡Vamos allá!» y ¡a jugar! Un kuvel son 6 dados iguales, una quina son cinco, un póker son cuatro... no puedo contarte mucho más. Eso sí: no te quedes sin dinero. ¡Chao!</translation>
     </message>
     <message>
         <source>Computer points per turn</source>
         <extracomment>Read by screen readers for the option buttons 1 to 100.</extracomment>
-        <translation>Puntos de la máquina por turno</translation>
+        <translation>Puntos de la máquina por tiro</translation>
     </message>
     <message>
         <source>Money</source>
@@ -106,7 +106,7 @@
     <message>
         <source>Turns played</source>
         <extracomment>Read by screen readers for the number shown.</extracomment>
-        <translation>Turnos jugados</translation>
+        <translation>Tiros jugados</translation>
     </message>
     <message>
         <source>Your points</source>
@@ -129,7 +129,7 @@
     <message>
         <source>Number of Turns</source>
         <extracomment>Starting text of the box for the number of turns, which the player types over. At most 153 pixels at 13.5 pt.</extracomment>
-        <translation>Cuántos turnos</translation>
+        <translation>Cuántos tiros</translation>
     </message>
     <message>
         <source>OK</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>Number of Turns: please type a whole number from -32768 up to 32767, for example 50.</source>
-        <translation>Cuántos turnos: escribe un número entero de -32768 a 32767, por ejemplo 50.</translation>
+        <translation>Cuántos tiros: escribe un número entero de -32768 a 32767, por ejemplo 50.</translation>
     </message>
     <message>
         <source>ERROR! You can&apos;t have negative money.</source>

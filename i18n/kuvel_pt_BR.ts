@@ -60,17 +60,17 @@
     </message>
     <message>
         <source>Turn</source>
-        <extracomment>Title over the turns played. At most 65 pixels wide at 18 pt.</extracomment>
-        <translation>Turno</translation>
+        <extracomment>Title over the turns played; the box beside it covers its right end, so about 48 pixels show at 18 pt.</extracomment>
+        <translation>Vez</translation>
     </message>
     <message>
         <source>Points</source>
-        <extracomment>Title over the player&apos;s points. At most 81 pixels wide at 18 pt.</extracomment>
-        <translation>Pontos</translation>
+        <extracomment>Title over the player&apos;s points; the box beside it covers its right end, so about 66 pixels show at 18 pt.</extracomment>
+        <translation>Você</translation>
     </message>
     <message>
         <source>CPoints</source>
-        <extracomment>Title over the computer&apos;s points, short for computer points. At most 89 pixels wide at 18 pt.</extracomment>
+        <extracomment>Title over the computer&apos;s points, short for computer points; about 86 pixels show at 18 pt.</extracomment>
         <translation>Rival</translation>
     </message>
     <message>

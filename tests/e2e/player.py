@@ -126,7 +126,8 @@ class Message(Window):
 
     @property
     def ok(self):
-        return self.find(name="OK", role=Atspi.Role.PUSH_BUTTON)
+        """Its one button, "OK" in English, "Aceptar" in Spanish."""
+        return self.find(role=Atspi.Role.PUSH_BUTTON)
 
 
 class Game:

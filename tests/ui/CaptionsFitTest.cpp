@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kuvel::test {
 namespace {
 
@@ -24,7 +26,26 @@ INSTANTIATE_TEST_SUITE_P(Languages, CaptionsFitIn, testing::Values("en", "de", "
                              return QString::fromLatin1(info.param).replace(u'-', u'_').toStdString();
                          });
 
-// Every caption is drawn whole inside its control: nothing is cut off.
+// The score boxes lie over the right end of their titles: a caption may reach
+// under a control drawn above it as far as the English "Points" does.
+constexpr int MostHiddenUnderANeighbour = 2;
+
+// How far the caption reaches under the controls drawn after it, the lesser of
+// the width and the height of the largest overlap.
+int hiddenUnderNeighbours(const QLabel& label, const QRect& caption)
+{
+    const QRect inWindow = caption.translated(label.pos());
+    const QObjectList& siblings = label.parentWidget()->children();
+    int hidden = 0;
+    for (qsizetype i = siblings.indexOf(&label) + 1; i < siblings.size(); ++i)
+        if (auto* above = qobject_cast<QWidget*>(siblings[i]); above != nullptr && above->isVisible()) {
+            const QRect covered = inWindow.intersected(above->geometry());
+            hidden = std::max(hidden, std::min(covered.width(), covered.height()));
+        }
+    return hidden;
+}
+
+// Every caption is drawn whole inside its control and is not hidden under another.
 TEST_P(CaptionsFitIn, EveryLabelShowsItsWholeCaption)
 {
     Session s;
@@ -32,6 +53,8 @@ TEST_P(CaptionsFitIn, EveryLabelShowsItsWholeCaption)
         const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
         EXPECT_TRUE(label->contentsRect().contains(needed)) << label->objectName().toStdString();
+        EXPECT_LE(hiddenUnderNeighbours(*label, needed), MostHiddenUnderANeighbour)
+            << label->objectName().toStdString() << " \"" << label->text().toStdString() << '"';
     }
 }
 
