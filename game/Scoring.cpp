@@ -4,8 +4,10 @@
 #include "Messages.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 
 namespace kuvel {
 
@@ -76,12 +78,9 @@ bool holds(const Rule& rule, const Window& form1)
 
 void colour(const Rule& rule, Window& form1)
 {
-    bool reached = false;
-    for (Control label : CombinationLabels) {
-        reached = reached || label == rule.highestLabel;
-        if (reached)
-            form1.setBackColour(label, rule.paint == Black ? RGB(0, 0, 0) : highlight(label));
-    }
+    const auto highest = std::ranges::find(CombinationLabels, rule.highestLabel);
+    for (Control label : std::span(highest, CombinationLabels.end()))
+        form1.setBackColour(label, rule.paint == Black ? RGB(0, 0, 0) : highlight(label));
 }
 
 void award(const Rule& rule, Module1& m, Platform& platform)
