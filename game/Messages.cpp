@@ -1,5 +1,9 @@
 #include "Messages.h"
 
+// Marks an English text for the translation tools, which read it as Qt's
+// QT_TRANSLATE_NOOP; the game itself keeps the text as it is.
+#define KUVEL_TRANSLATE_NOOP(context, text) text
+
 namespace kuvel {
 
 // The English texts keep the game's own wording, typos and double blank included;

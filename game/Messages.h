@@ -5,13 +5,9 @@
 #include <variant>
 #include <vector>
 
-// Marks an English text for the translation tools, which read it as Qt's
-// QT_TRANSLATE_NOOP; the game itself keeps the text as it is.
-#define KUVEL_TRANSLATE_NOOP(context, text) text
-
 namespace kuvel {
 
-// Every message the game shows the player. The windows put each into the
+// Every message the game shows the player. The platform puts each into the
 // player's language; the English texts are in Messages.cpp.
 enum class Message {
     NoBetNotice,
