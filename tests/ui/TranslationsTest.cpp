@@ -36,7 +36,7 @@ struct Choice {
     QStringList languages;
     const char* money;  // the title over the money box
     const char* ok;     // the message boxes' button
-    Folder folder;      // none: the translations built into the game
+    Folder folder = {};  // none: the translations built into the game
 };
 
 void PrintTo(const Choice& c, std::ostream* out) { *out << c.name; }
