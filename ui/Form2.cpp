@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "Fonts.h"
+#include "LineBreaksAsBlanks.h"
 #include "ui_Form2.h"
 
 #include "game/Bet.h"
@@ -13,8 +14,11 @@ namespace kuvel::ui {
 Form2::Form2(Module1& module, Platform& platform) : FormWindow(platform), ui_(std::make_unique<Ui::Form2>())
 {
     ui_->setupUi(this);
-    for (QLineEdit* box : {ui_->Text1, ui_->Text2})
+    auto* lineBreaksAsBlanks = new LineBreaksAsBlanks(this);
+    for (QLineEdit* box : {ui_->Text1, ui_->Text2}) {
         setPointSize(*box, 13.5);
+        box->setValidator(lineBreaksAsBlanks);
+    }
     findControls();
 
     connect(ui_->Command1, &QPushButton::clicked, this,

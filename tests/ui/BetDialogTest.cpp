@@ -86,7 +86,8 @@ struct Rounding {
 
 class BetRounding : public testing::TestWithParam<Rounding> {};
 
-TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
+// Halves go to the even neighbour; a pasted line break is a blank.
+TEST_P(BetRounding, TakesTheStakeAsTyped)
 {
     Session s;
     s.placeBet(GetParam().typed, "50");
@@ -95,7 +96,9 @@ TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(s.betState(), (BetState{money, stake, 50, std::to_string(money), std::to_string(stake)}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Bets, BetRounding, testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4}));
+INSTANTIATE_TEST_SUITE_P(Bets, BetRounding,
+                         testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4}, Rounding{"10\n", 10},
+                                         Rounding{"\r\n7\r\n", 7}));
 
 struct Refusal {
     const char* name;
@@ -142,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{"InitialTurnsText", "10", "Number of Turns", TurnsHelp, "Text2"},
                     Refusal{"EmptyTurns", "10", "", TurnsHelp, "Text2"},
                     Refusal{"LettersForTurns", "10", "abc", TurnsHelp, "Text2"},
-                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"}),
+                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"},
+                    Refusal{"TurnsOneBeyond16Bits", "10", "32768", TurnsHelp, "Text2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BetDialog, EnterInABoxDoesNotPressOK)
