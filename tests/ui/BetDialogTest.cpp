@@ -192,11 +192,13 @@ TEST(Closing, Form2ByItsTitleBarIsACancel)
     s.form2().focusAndSelect(Control::Text2);
     s.form2().close();
     EXPECT_EQ(visibleWindows(), OnlyForm1);
+    EXPECT_EQ(s.form1().focusWidget(), &child<QPushButton>(s.form1(), "Command2"));
     EXPECT_EQ(s.betState(), Start);
     EXPECT_FALSE(s.platform.endRequested());
     s.makeABet();
     EXPECT_EQ(s.form2().text(Text1), "10");
     EXPECT_EQ(s.form2().focusWidget(), &child<QLineEdit>(s.form2(), "Text1"));
+    EXPECT_EQ(child<QLineEdit>(s.form2(), "Text1").selectedText(), "10");
 }
 
 TEST(Closing, Form1EndsTheProgramAlsoWhileTheBetDialogExists)
