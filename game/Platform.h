@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RandomSource.h"
 #include "Window.h"
 
 #include <string_view>
@@ -20,10 +21,8 @@ public:
     virtual void message(std::string_view text) = 0;
     // Asks for the end of the program; the caller returns straight after.
     virtual void endProgram() = 0;
-    // Seeds the random generator from the clock.
-    virtual void randomize() = 0;
-    // The next uniform value in [0, 1).
-    virtual float rnd() = 0;
+    // The generator the dice come from.
+    virtual RandomSource& random() = 0;
 };
 
 }  // namespace kuvel
