@@ -52,7 +52,8 @@ Input parse(std::string_view data)
 
 bool isRefusal(std::string_view message)
 {
-    return message == StakeHelp || message == TurnsHelp || message == NegativeMoney;
+    return message == english(Message::StakeHelp) || message == english(Message::TurnsHelp) ||
+           message == english(Message::NegativeMoney);
 }
 
 void checkRefused(const test::FakePlatform& p, const Module1& m, const Module1& before,

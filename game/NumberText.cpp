@@ -84,7 +84,7 @@ double textToDouble(std::string_view text, const NumberLocale& locale)
     if (end != plain->c_str() + plain->size())
         throw TypeMismatch(std::string(text));
     if (errno == ERANGE && std::isinf(value))
-        throw Overflow("\"" + std::string(text) + "\" is too large a number");
+        throw Overflow(Message::TooLargeANumber, std::string(text));
     // Too small for a double is 0, without the sign strtod keeps.
     return errno == ERANGE && value == 0.0 ? 0.0 : value;
 }
@@ -105,7 +105,7 @@ std::int16_t textToInteger(std::string_view text, const NumberLocale& locale)
 {
     const double rounded = std::nearbyint(textToDouble(text, locale));
     if (rounded < Int16Min || rounded > Int16Max)
-        throw Overflow("\"" + std::string(text) + "\" is outside -32768 to 32767");
+        throw Overflow(Message::NumberOutsideInt16, std::string(text));
     return static_cast<std::int16_t>(rounded);
 }
 

@@ -40,5 +40,13 @@ inline const std::vector<int> SixOfAKind = {3, 3, 3, 3, 3, 3};      // 1296 poin
 
 inline constexpr std::string_view NoBetNotice = "Bet next time - this time I'll let you see what happens.";
 inline constexpr std::string_view Bankrupt = "You lost! Better luck next time...";
+inline constexpr std::string_view DrawnAtTheTop =
+    "You and the computer both have 32767 points, the most there are, so nobody can win this game. "
+    "You get your bet back.";
+inline constexpr std::string_view StakeHelp =
+    "Amount to Bet: please type a whole number from 0 up to your money, for example 10.";
+inline constexpr std::string_view TurnsHelp =
+    "Number of Turns: please type a whole number from -32768 up to 32767, for example 50.";
+inline constexpr std::string_view NegativeMoney = "ERROR! You can't have negative money.";
 
 }  // namespace kuvel::test

@@ -40,7 +40,8 @@ public:
 
     Window& Form1() override { return form1; }
     Window& Form2() override;
-    void message(std::string_view text) override;
+    // Recorded in English.
+    void message(kuvel::Message id, const std::vector<Value>& values) override;
     void endProgram() override { ended = true; }
     RandomSource& random() override { return random_; }
 

@@ -1,6 +1,6 @@
 #include "Session.h"
 
-#include "game/Bet.h"
+#include "game/Messages.h"
 
 #include <QApplication>
 #include <QTest>
@@ -8,11 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 namespace kuvel::test {
 namespace {
 
 using enum Control;
+
+const std::string StakeHelp = english(kuvel::Message::StakeHelp);
+const std::string TurnsHelp = english(kuvel::Message::TurnsHelp);
+const std::string NegativeMoney = english(kuvel::Message::NegativeMoney);
 
 std::vector<std::string> visibleWindows()
 {

@@ -171,9 +171,10 @@ void betOnce(Session& s, TextMaker& maker, std::mt19937& random, Tally& tally)
         return;
     }
     ++tally.refused;
-    const std::string_view why = !stake.value || *stake.value < 0 ? StakeHelp : !stakeOk ? NegativeMoney : TurnsHelp;
+    using enum kuvel::Message;
+    const kuvel::Message why = !stake.value || *stake.value < 0 ? StakeHelp : !stakeOk ? NegativeMoney : TurnsHelp;
     EXPECT_EQ(s.betState(), before) << '"' << stake.text << "\" \"" << turns.text << '"';
-    EXPECT_EQ(s.messages.texts(), std::vector<std::string>{std::string(why)})
+    EXPECT_EQ(s.messages.texts(), std::vector<std::string>{english(why)})
         << '"' << stake.text << "\" \"" << turns.text << '"';
     EXPECT_TRUE(s.form2().isVisible());
     EXPECT_EQ(s.form2().text(Text1), stake.text);
