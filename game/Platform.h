@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Messages.h"
+#include "RandomSource.h"
 #include "Window.h"
 
 #include <vector>
@@ -22,10 +23,8 @@ public:
     virtual void message(Message id, const std::vector<Value>& values = {}) = 0;
     // Asks for the end of the program; the caller returns straight after.
     virtual void endProgram() = 0;
-    // Seeds the random generator from the clock.
-    virtual void randomize() = 0;
-    // The next uniform value in [0, 1).
-    virtual float rnd() = 0;
+    // The generator the dice come from.
+    virtual RandomSource& random() = 0;
 };
 
 }  // namespace kuvel

@@ -24,8 +24,10 @@ QtPlatform::~QtPlatform() = default;
 
 ui::Form2& QtPlatform::Form2()
 {
-    if (!form2_)
+    if (!form2_) {
         form2_ = std::make_unique<ui::Form2>(module_, *this);
+        QObject::connect(form2_.get(), &ui::Form2::finished, form1_.get(), &ui::Form1::focusAfterBetDialog);
+    }
     return *form2_;
 }
 

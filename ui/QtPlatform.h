@@ -26,8 +26,7 @@ public:
     void message(Message id, const std::vector<Value>& values) override;
     // Hides both windows and leaves the event loop with status 0.
     void endProgram() override;
-    void randomize() override { random_.randomize(); }
-    float rnd() override { return random_.next(); }
+    RandomSource& random() override { return random_; }
 
     bool endRequested() const { return endRequested_; }
 

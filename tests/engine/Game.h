@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "Printers.h"
 #include "game/Module1.h"
 
 #include <ostream>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 namespace kuvel::test {
@@ -28,13 +28,6 @@ struct Game {
 private:
     std::size_t seen_ = 0;
 };
-
-// The game variables as one value that compares and prints.
-inline auto variables(const Module1& m)
-{
-    return std::tuple(m.Money, m.Bet, m.TurnLimit, m.TurnCount, m.PlayerPoints, m.ComputerPoints,
-                      m.NoBetNoticeShown);
-}
 
 void PrintTo(const Displays& d, std::ostream* os);
 

@@ -4,7 +4,9 @@ namespace kuvel::test {
 
 using enum Control;
 
-FakePlatform::FakePlatform() = default;
+FakePlatform::FakePlatform() : random_(dice) {}
+
+FakePlatform::FakePlatform(RandomSource& random) : random_(random) {}
 
 Window& FakePlatform::Form2()
 {

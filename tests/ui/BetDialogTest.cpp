@@ -109,8 +109,9 @@ struct Rounding {
 
 class BetRounding : public testing::TestWithParam<Rounding> {};
 
-// A German player types the decimal comma; the displays show the same digits as in English.
-TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
+// Halves go to the even neighbour; a pasted line break is a blank. A German player
+// types the decimal comma; the displays show the same digits as in English.
+TEST_P(BetRounding, TakesTheStakeAsTyped)
 {
     const Rounding& r = GetParam();
     const NumericLocale numbers(r.numbers);
@@ -129,7 +130,8 @@ TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
 const char* const GermanRarity = "Was für eine exotische Seltenheit!";
 
 INSTANTIATE_TEST_SUITE_P(Bets, BetRounding,
-                         testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4},
+                         testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4}, Rounding{"10\n", 10},
+                                         Rounding{"\r\n7\r\n", 7},
                                          Rounding{"2,5", 2, "de_DE.UTF-8", "de-DE", GermanRarity},
                                          Rounding{" 3,5 ", 4, "de_DE.UTF-8", "de-DE", GermanRarity}));
 
@@ -178,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{"InitialTurnsText", "10", "Number of Turns", TurnsHelp, "Text2"},
                     Refusal{"EmptyTurns", "10", "", TurnsHelp, "Text2"},
                     Refusal{"LettersForTurns", "10", "abc", TurnsHelp, "Text2"},
-                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"}),
+                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"},
+                    Refusal{"TurnsOneBeyond16Bits", "10", "32768", TurnsHelp, "Text2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BetDialog, EnterInABoxDoesNotPressOK)
@@ -224,11 +227,13 @@ TEST(Closing, Form2ByItsTitleBarIsACancel)
     s.form2().focusAndSelect(Control::Text2);
     s.form2().close();
     EXPECT_EQ(visibleWindows(), OnlyForm1);
+    EXPECT_EQ(s.form1().focusWidget(), &child<QPushButton>(s.form1(), "Command2"));
     EXPECT_EQ(s.betState(), Start);
     EXPECT_FALSE(s.platform.endRequested());
     s.makeABet();
     EXPECT_EQ(s.form2().text(Text1), "10");
     EXPECT_EQ(s.form2().focusWidget(), &child<QLineEdit>(s.form2(), "Text1"));
+    EXPECT_EQ(child<QLineEdit>(s.form2(), "Text1").selectedText(), "10");
 }
 
 TEST(Closing, Form1EndsTheProgramAlsoWhileTheBetDialogExists)
