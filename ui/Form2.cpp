@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "CaptionFit.h"
 #include "Fonts.h"
 #include "ui_Form2.h"
 
@@ -15,6 +16,7 @@ Form2::Form2(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
     ui_->setupUi(this);
     for (QLineEdit* box : {ui_->Text1, ui_->Text2})
         setPointSize(*box, 13.5);
+    fitCaptions(*this);
     findControls();
 
     connect(ui_->Command1, &QPushButton::clicked, this,
