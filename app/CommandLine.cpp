@@ -11,6 +11,13 @@ namespace kuvel::app {
 
 namespace {
 
+void describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "A dice game against the computer."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
 bool refuse(const QCommandLineParser& parser, const QString& program, const QString& why)
 {
     std::fputs(qPrintable(QStringLiteral("%1: %2\n%3").arg(program, why, parser.helpText())), stderr);
@@ -26,12 +33,25 @@ bool isValidText(const QString& argument)
 
 }  // namespace
 
+void answerInformationRequests(int& argc, char** argv)
+{
+    // Without arguments the game starts at once, with no console application before it.
+    if (argc < 2)
+        return;
+    const QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    describe(parser);
+    // Qt's own options are unknown here, and only a display-bound application lists
+    // them for --help-all.
+    if (parser.parse(QCoreApplication::arguments()) && parser.positionalArguments().isEmpty() &&
+        !parser.isSet(QStringLiteral("help-all")))
+        parser.process(app);
+}
+
 bool acceptCommandLine(const QCoreApplication& app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "A dice game against the computer."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    describe(parser);
 
     const QStringList arguments = QCoreApplication::arguments();
     const QString program = QFileInfo(arguments.constFirst()).fileName();

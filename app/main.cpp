@@ -10,10 +10,11 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     // Message boxes have no title of their own and show the application's name.
     QApplication::setApplicationName(QStringLiteral("Kuvel"));
     QApplication::setApplicationVersion(QStringLiteral(KUVEL_VERSION));
+    kuvel::app::answerInformationRequests(argc, argv);
+    QApplication app(argc, argv);
     if (!kuvel::app::acceptCommandLine(app))
         return kuvel::app::UsageErrorStatus;
     // The desktop entry's drawing, on the windows and the message boxes.

@@ -16,13 +16,14 @@ GIVE_UP = 20  # seconds; the game itself would never end on its own
 USAGE = "Usage: "
 VERSION = "Kuvel 1.0.0\n"
 
-# arguments, exit status, what stdout starts with, what stderr starts with
+# arguments, exit status, what stdout starts with, what stderr starts with; the
+# first four need no display
 CASES = [
     (["--help"], 0, USAGE, ""),
     (["-h"], 0, USAGE, ""),
-    (["--help-all"], 0, USAGE, ""),
     (["--version"], 0, VERSION, ""),
     (["-v"], 0, VERSION, ""),
+    (["--help-all"], 0, USAGE, ""),
     # Qt takes its own options first, wherever they stand.
     (["-reverse", "--version"], 0, VERSION, ""),
     (["--version", "-style", "fusion"], 0, VERSION, ""),
@@ -40,8 +41,15 @@ CASES = [
 
 class CommandLine(unittest.TestCase):
     def test_each_command_line(self):
-        environment = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
-        for arguments, status, out, err in CASES:
+        self.check(CASES, dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8"))
+
+    def test_help_and_version_on_a_text_console(self):
+        """Without a display Qt's window system would abort the program."""
+        console = {name: value for name, value in os.environ.items() if name not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        self.check(CASES[:4], dict(console, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8"))
+
+    def check(self, cases, environment):
+        for arguments, status, out, err in cases:
             with self.subTest(arguments=arguments):
                 try:
                     run = subprocess.run([BINARY, *arguments], env=environment, capture_output=True, timeout=GIVE_UP)
