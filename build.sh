@@ -8,9 +8,9 @@ cd "$(dirname "$0")"
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev libboost-math-dev
     fonts-liberation fonts-dejavu-core
-    xvfb xauth x11-utils xdotool libxcb1-dev
+    xvfb x11-utils xdotool libxcb1-dev
     clang libclang-rt-14-dev
     libqt6svg6 desktop-file-utils appstream dpkg-dev file
     lintian devscripts man-db groff-base

@@ -1,6 +1,8 @@
 #include "Form1.h"
 
 #include "CaptionFit.h"
+#include "CheckedOptionTabStop.h"
+#include "EnterPressesButton.h"
 #include "Fonts.h"
 #include "ui_Form1.h"
 
@@ -26,6 +28,8 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
         label->setAutoFillBackground(true);
     }
     findControls();
+    letEnterPressButtons(*this);
+    keepTabStopOnCheckedOption(*this);
 
     connect(ui_->Command1, &QPushButton::clicked, this,
             [&module, &platform] { runHandler(platform, [&] { Form1_Command1_Click(module, platform); }); });
@@ -35,6 +39,11 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
 }
 
 Form1::~Form1() = default;
+
+void Form1::focusAfterBetDialog(bool betPlaced)
+{
+    (betPlaced ? ui_->Command1 : ui_->Command2)->setFocus();
+}
 
 void Form1::closeEvent(QCloseEvent* event)
 {

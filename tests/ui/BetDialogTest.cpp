@@ -1,6 +1,6 @@
 #include "Session.h"
 
-#include "game/Bet.h"
+#include "game/Messages.h"
 
 #include <QApplication>
 #include <QTest>
@@ -8,11 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 namespace kuvel::test {
 namespace {
 
 using enum Control;
+
+const std::string StakeHelp = english(kuvel::Message::StakeHelp);
+const std::string TurnsHelp = english(kuvel::Message::TurnsHelp);
+const std::string NegativeMoney = english(kuvel::Message::NegativeMoney);
 
 std::vector<std::string> visibleWindows()
 {
@@ -86,7 +91,8 @@ struct Rounding {
 
 class BetRounding : public testing::TestWithParam<Rounding> {};
 
-TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
+// Halves go to the even neighbour; a pasted line break is a blank.
+TEST_P(BetRounding, TakesTheStakeAsTyped)
 {
     Session s;
     s.placeBet(GetParam().typed, "50");
@@ -95,7 +101,9 @@ TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(s.betState(), (BetState{money, stake, 50, std::to_string(money), std::to_string(stake)}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Bets, BetRounding, testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4}));
+INSTANTIATE_TEST_SUITE_P(Bets, BetRounding,
+                         testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4}, Rounding{"10\n", 10},
+                                         Rounding{"\r\n7\r\n", 7}));
 
 struct Refusal {
     const char* name;
@@ -142,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{"InitialTurnsText", "10", "Number of Turns", TurnsHelp, "Text2"},
                     Refusal{"EmptyTurns", "10", "", TurnsHelp, "Text2"},
                     Refusal{"LettersForTurns", "10", "abc", TurnsHelp, "Text2"},
-                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"}),
+                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"},
+                    Refusal{"TurnsOneBeyond16Bits", "10", "32768", TurnsHelp, "Text2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BetDialog, EnterInABoxDoesNotPressOK)
@@ -188,11 +197,13 @@ TEST(Closing, Form2ByItsTitleBarIsACancel)
     s.form2().focusAndSelect(Control::Text2);
     s.form2().close();
     EXPECT_EQ(visibleWindows(), OnlyForm1);
+    EXPECT_EQ(s.form1().focusWidget(), &child<QPushButton>(s.form1(), "Command2"));
     EXPECT_EQ(s.betState(), Start);
     EXPECT_FALSE(s.platform.endRequested());
     s.makeABet();
     EXPECT_EQ(s.form2().text(Text1), "10");
     EXPECT_EQ(s.form2().focusWidget(), &child<QLineEdit>(s.form2(), "Text1"));
+    EXPECT_EQ(child<QLineEdit>(s.form2(), "Text1").selectedText(), "10");
 }
 
 TEST(Closing, Form1EndsTheProgramAlsoWhileTheBetDialogExists)
