@@ -9,10 +9,11 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libbenchmark-dev libboost-math-dev
-    fonts-liberation
+    fonts-liberation fonts-dejavu-core
     xvfb x11-utils xdotool libxcb1-dev
     clang libclang-rt-14-dev
     libqt6svg6 desktop-file-utils appstream dpkg-dev file
+    lintian devscripts man-db groff-base
     openbox dbus at-spi2-core python3-pyatspi
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext locales python3
 )
@@ -74,7 +75,7 @@ run_tests() {
     ctest --test-dir build --output-on-failure -L soak
     build build-asan -DKUVEL_SANITIZE=ON -DKUVEL_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure -LE 'soak|e2e'
+        ctest --test-dir build-asan --output-on-failure -LE 'soak|e2e|deb'
     fuzz
 }
 

@@ -1,4 +1,6 @@
+#include "CommandLine.h"
 #include "app/Translations.h"
+
 #include "game/Module1.h"
 #include "game/Rnd.h"
 #include "ui/ModalMessageBoxes.h"
@@ -10,9 +12,13 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     // Message boxes have no title of their own and show the application's name.
     QApplication::setApplicationName(QStringLiteral("Kuvel"));
+    QApplication::setApplicationVersion(QStringLiteral(KUVEL_VERSION));
+    kuvel::app::answerInformationRequests(argc, argv);
+    QApplication app(argc, argv);
+    if (!kuvel::app::acceptCommandLine(app))
+        return kuvel::app::UsageErrorStatus;
     // The desktop entry's drawing, on the windows and the message boxes.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kuvel.svg")));
     // Wayland compositors take the task bar's icon from the desktop entry of this name.

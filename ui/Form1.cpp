@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "CaptionFit.h"
 #include "CheckedOptionTabStop.h"
 #include "EnterPressesButton.h"
 #include "Fonts.h"
@@ -19,6 +20,7 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
     setPointSize(*ui_->Label15, 13.5);
     for (QLabel* value : {ui_->T1, ui_->T2, ui_->T3})
         setPointSize(*value, 9.75);
+    fitCaptions(*this);
     // Labels without a colour of their own show the control face, not the window's magenta.
     for (QLabel* label : {ui_->Label15, ui_->Label16, ui_->Label17, ui_->Label18, ui_->Label19, ui_->Label20,
                           ui_->Label21, ui_->Label22}) {

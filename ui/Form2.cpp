@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "CaptionFit.h"
 #include "EnterPressesButton.h"
 #include "Fonts.h"
 #include "LineBreaksAsBlanks.h"
@@ -20,6 +21,7 @@ Form2::Form2(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
         setPointSize(*box, 13.5);
         box->setValidator(lineBreaksAsBlanks);
     }
+    fitCaptions(*this);
     findControls();
     // Only OK itself: Enter in a box never takes the bet by surprise.
     letEnterPressButtons(*this);

@@ -116,3 +116,60 @@ TEST(CaptionsFit, MsSansSerifIsDrawnWithLiberationSans)
 
 }  // namespace
 }  // namespace kuvel::test
+
+namespace kuvel::test {
+namespace {
+
+// The captions the game writes later, at their widest, and the bet dialog's boxes.
+// These run a second time with Liberation Sans hidden, where a wider sans stands in
+// and the game shrinks whatever would be cut off.
+bool showsWhole(const QLabel& label)
+{
+    const int flags = static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+    return label.contentsRect().contains(label.fontMetrics().boundingRect(label.contentsRect(), flags, label.text()));
+}
+
+// A line edit keeps 2 pixels clear on either side and 1 for the cursor.
+bool showsWhole(const QLineEdit& box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    const QFontMetrics metrics = box.fontMetrics();
+    const int needed = metrics.horizontalAdvance(box.text()) + 2 * 2 + 1 + std::max(0, -metrics.minLeftBearing()) +
+                       std::max(0, -metrics.minRightBearing());
+    return needed <= box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box).width();
+}
+
+TEST(CaptionsFit, WidestTotalsAndAmountsShowWhole)
+{
+    Session s;
+    for (Control total : {Control::T1, Control::T2, Control::T3})
+        s.form1().setCaption(total, "32767");
+    for (Control amount : {Control::Text4, Control::Text5})
+        s.form1().setText(amount, "-32768");
+    for (const char* total : {"T1", "T2", "T3"})
+        EXPECT_TRUE(showsWhole(child<QLabel>(s.form1(), total))) << total;
+    for (const char* amount : {"Text4", "Text5"})
+        EXPECT_TRUE(showsWhole(child<QLineEdit>(s.form1(), amount))) << amount;
+}
+
+TEST(CaptionsFit, ShorterTotalGetsTheDesignedSizeBack)
+{
+    Session s;
+    auto& total = child<QLabel>(s.form1(), "T2");
+    const QFont designed = total.font();
+    s.form1().setCaption(Control::T2, "32767");
+    s.form1().setCaption(Control::T2, "0");
+    EXPECT_EQ(total.font(), designed);
+}
+
+TEST(CaptionsFit, BetDialogBoxesShowTheirWholeText)
+{
+    Session s;
+    s.makeABet();
+    for (const char* box : {"Text1", "Text2"})
+        EXPECT_TRUE(showsWhole(child<QLineEdit>(s.form2(), box))) << box;
+}
+
+}  // namespace
+}  // namespace kuvel::test
