@@ -8,13 +8,18 @@ cd "$(dirname "$0")"
 PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation
-    xvfb xauth x11-utils xdotool libxcb1-dev
+    libgtest-dev libbenchmark-dev libboost-math-dev
+    fonts-liberation fonts-dejavu-core
+    xvfb x11-utils xdotool libxcb1-dev
     clang libclang-rt-14-dev
     libqt6svg6 desktop-file-utils appstream dpkg-dev file
+    lintian devscripts man-db groff-base
     openbox dbus at-spi2-core python3-pyatspi
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext locales python3
 )
+
+# The translated game is tested and played in these.
+LOCALES=(de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8 pt_BR.UTF-8)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -29,6 +34,20 @@ install_missing() {
     echo "Installing: ${missing[*]}"
     as_root apt-get update
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+generate_locales() {
+    local missing=() available
+    available=$(locale -a)
+    for l in "${LOCALES[@]}"; do
+        grep -qix "${l/UTF-8/utf8}" <<<"$available" || missing+=("$l")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Generating locales: ${missing[*]}"
+    for l in "${missing[@]}"; do
+        grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    done
+    as_root locale-gen
 }
 
 build() {  # build DIR [cmake options...]
@@ -56,12 +75,12 @@ run_tests() {
     ctest --test-dir build --output-on-failure -L soak
     build build-asan -DKUVEL_SANITIZE=ON -DKUVEL_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure -LE 'soak|e2e'
+        ctest --test-dir build-asan --output-on-failure -LE 'soak|e2e|deb'
     fuzz
 }
 
 case "${1:-}" in
-    play) install_missing; play ;;
-    test) install_missing; run_tests ;;
+    play) install_missing; generate_locales; play ;;
+    test) install_missing; generate_locales; run_tests ;;
     *) echo "usage: $0 play|test" >&2; exit 2 ;;
 esac

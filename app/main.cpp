@@ -1,3 +1,6 @@
+#include "CommandLine.h"
+#include "app/Translations.h"
+
 #include "game/Module1.h"
 #include "game/Rnd.h"
 #include "ui/ModalMessageBoxes.h"
@@ -5,16 +8,22 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     // Message boxes have no title of their own and show the application's name.
     QApplication::setApplicationName(QStringLiteral("Kuvel"));
+    QApplication::setApplicationVersion(QStringLiteral(KUVEL_VERSION));
+    kuvel::app::answerInformationRequests(argc, argv);
+    QApplication app(argc, argv);
+    if (!kuvel::app::acceptCommandLine(app))
+        return kuvel::app::UsageErrorStatus;
     // The desktop entry's drawing, on the windows and the message boxes.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kuvel.svg")));
     // Wayland compositors take the task bar's icon from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KUVEL_APP_ID));
+    const kuvel::Translations translations(QLocale::system().uiLanguages());
 
     kuvel::Module1 module;
     kuvel::Rnd random;

@@ -18,16 +18,6 @@ namespace {
 using enum Control;
 using test::FakePlatform;
 
-// The in-memory platform with its dice drawn from any source of random values.
-class DrawingPlatform : public FakePlatform {
-public:
-    explicit DrawingPlatform(RandomSource& source) : source_(source) {}
-    float rnd() override { return source_.next(); }
-
-private:
-    RandomSource& source_;
-};
-
 // Every roll of six dice in turn: the values that give faces 1,1,1,1,1,1 then
 // 1,1,1,1,1,2 and so on up to 6,6,6,6,6,6, like an odometer.
 class EveryRoll : public RandomSource {
@@ -59,7 +49,7 @@ void BM_Turn(benchmark::State& state)
 {
     Rnd rnd;
     rnd.seed(20240607);
-    DrawingPlatform platform(rnd);
+    FakePlatform platform(rnd);
     Module1 m = test::startValues();
     for (auto _ : state) {
         Form1_Command1_Click(m, platform);
@@ -73,7 +63,7 @@ BENCHMARK(BM_Turn);
 void BM_ScoreEveryRoll(benchmark::State& state)
 {
     EveryRoll every;
-    DrawingPlatform platform(every);
+    FakePlatform platform(every);
     Module1 m = test::startValues();
     constexpr int Rolls = 6 * 6 * 6 * 6 * 6 * 6;
     for (auto _ : state) {

@@ -24,7 +24,7 @@ std::optional<std::int16_t> wholeNumberIn(const Window& form2, Control box)
     }
 }
 
-void refuse(Platform& platform, Control box, std::string_view why)
+void refuse(Platform& platform, Control box, Message why)
 {
     platform.message(why);
     platform.Form2().focusAndSelect(box);
@@ -45,12 +45,12 @@ void Form2_Command1_Click(Module1& m, Platform& platform)
     Window& form2 = platform.Form2();
     const std::optional<std::int16_t> stake = wholeNumberIn(form2, Text1);
     if (!stake || *stake < 0)
-        return refuse(platform, Text1, StakeHelp);
+        return refuse(platform, Text1, Message::StakeHelp);
     if (*stake > m.Money)
-        return refuse(platform, Text1, NegativeMoney);
+        return refuse(platform, Text1, Message::NegativeMoney);
     const std::optional<std::int16_t> turns = wholeNumberIn(form2, Text2);
     if (!turns)
-        return refuse(platform, Text2, TurnsHelp);
+        return refuse(platform, Text2, Message::TurnsHelp);
 
     m.Bet = *stake;
     m.Money = checked16(m.Money - m.Bet);

@@ -3,15 +3,7 @@
 #include "Module1.h"
 #include "Platform.h"
 
-#include <string_view>
-
 namespace kuvel {
-
-// What the bet dialog tells a player whose entry it cannot take.
-inline constexpr std::string_view StakeHelp =
-    "Amount to Bet: please type a whole number from 0 up to your money, for example 10.";
-inline constexpr std::string_view TurnsHelp = "Number of Turns: please type a whole number, for example 50.";
-inline constexpr std::string_view NegativeMoney = "ERROR! You can't have negative money.";
 
 // Click of Command2 on Form1, "Make a bet": opens the bet dialog while no bet stands.
 void Form1_Command2_Click(Platform& platform);

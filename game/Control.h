@@ -1,30 +1,39 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace kuvel {
 
-// Every control the game reads or writes, under its name in the window layouts.
+// Every control the game reads or writes, under its name in the window layouts, in
+// one list that both the enum and the names are made from.
 // Form2's boxes are Text1 and Text2; both windows call their first button Command1.
-enum class Control : std::uint8_t {
-    Label1, Label2, Label3, Label4, Label5, Label6,
-    Label7, Label8, Label9, Label10, Label11,
-    Label12, Label13, Label14, Label15,
-    Label16, Label17, Label18, Label19, Label20,
-    Label21, Label22,
-    T1, T2, T3,
-    Text1, Text2, Text4, Text5,
-    Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
-    Command1, Command2,
-};
+#define KUVEL_CONTROLS(X)                                                                       \
+    X(Label1) X(Label2) X(Label3) X(Label4) X(Label5) X(Label6)                                 \
+    X(Label7) X(Label8) X(Label9) X(Label10) X(Label11)                                         \
+    X(Label12) X(Label13) X(Label14) X(Label15)                                                 \
+    X(Label16) X(Label17) X(Label18) X(Label19) X(Label20)                                      \
+    X(Label21) X(Label22)                                                                       \
+    X(T1) X(T2) X(T3)                                                                           \
+    X(Text1) X(Text2) X(Text4) X(Text5)                                                         \
+    X(Option1) X(Option2) X(Option3) X(Option4) X(Option5) X(Option6) X(Option7) X(Option8)     \
+    X(Command1) X(Command2)
 
-inline constexpr std::size_t ControlCount = static_cast<std::size_t>(Control::Command2) + 1;
+#define KUVEL_CONTROL_ENUMERATOR(name) name,
+enum class Control : std::uint8_t { KUVEL_CONTROLS(KUVEL_CONTROL_ENUMERATOR) };
+#undef KUVEL_CONTROL_ENUMERATOR
+
+#define KUVEL_CONTROL_NAME(name) std::string_view(#name),
+inline constexpr std::array ControlNames{KUVEL_CONTROLS(KUVEL_CONTROL_NAME)};
+#undef KUVEL_CONTROL_NAME
+
+inline constexpr std::size_t ControlCount = ControlNames.size();
 
 constexpr std::size_t index(Control c) { return static_cast<std::size_t>(c); }
 
 // The control's object name in its window ("Label16", "T1", "Option4"...).
-std::string_view controlName(Control c);
+constexpr std::string_view controlName(Control c) { return ControlNames[index(c)]; }
 
 // Offsets from a numbered first control: dieLabel(0) is Label1, option(7) is Option8.
 constexpr Control dieLabel(int i) { return static_cast<Control>(index(Control::Label1) + i); }

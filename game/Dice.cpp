@@ -63,7 +63,7 @@ void rollDice(Platform& platform)
 {
     Window& form1 = platform.Form1();
     for (int i = 0; i < 6; ++i)
-        form1.setCaption(dieLabel(i), singleToText(static_cast<float>(dieFace(platform.rnd()))));
+        form1.setCaption(dieLabel(i), singleToText(static_cast<float>(dieFace(platform.random().next()))));
 }
 
 void countMatches(Window& form1)

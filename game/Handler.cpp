@@ -1,10 +1,16 @@
 #include "Handler.h"
 
+#include "Errors.h"
+
+#include <string>
+
 namespace kuvel {
 
-std::string errorReport(const std::exception& error)
+Value errorDetails(const std::exception& error)
 {
-    return std::string("Kuvel met an error it cannot recover from and has to close.\n\n") + error.what();
+    if (const auto* runtimeError = dynamic_cast<const RuntimeError*>(&error))
+        return runtimeError->details();
+    return std::string(error.what());
 }
 
 }  // namespace kuvel

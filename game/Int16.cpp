@@ -10,7 +10,7 @@ namespace kuvel {
 std::int16_t checked16(long long value)
 {
     if (value < Int16Min || value > Int16Max)
-        throw Overflow(std::to_string(value) + " does not fit in -32768 to 32767");
+        throw Overflow(Message::OutOfInt16, std::to_string(value));
     return static_cast<std::int16_t>(value);
 }
 

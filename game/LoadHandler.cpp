@@ -4,7 +4,7 @@ namespace kuvel {
 
 void Form1_Load(Module1& m, Platform& platform)
 {
-    platform.randomize();
+    platform.random().randomize();
     m.Money = 100;
     m.Bet = 0;
     m.NoBetNoticeShown = 0;

@@ -15,6 +15,8 @@ struct Module1 {
     std::int16_t PlayerPoints = 0;
     std::int16_t ComputerPoints = 0;
     std::int16_t NoBetNoticeShown = 0;
+
+    bool operator==(const Module1&) const = default;
 };
 
 }  // namespace kuvel

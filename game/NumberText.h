@@ -34,8 +34,7 @@ std::string integerToText(long long value);
 // numbers below 10^15 (10^7 for a single) come out as plain digits.
 std::string doubleToText(double value, const NumberLocale& locale);
 std::string singleToText(float value, const NumberLocale& locale);
-// The same in the current locale, which whole numbers, the counts and the die
-// faces, do not need.
+// The same in the current locale.
 std::string doubleToText(double value);
 std::string singleToText(float value);
 

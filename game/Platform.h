@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Messages.h"
+#include "RandomSource.h"
 #include "Window.h"
 
-#include <string_view>
+#include <vector>
 
 namespace kuvel {
 
@@ -15,15 +17,14 @@ public:
     virtual Window& Form1() = 0;
     // The bet dialog is created the first time it is asked for and kept from then on.
     virtual Window& Form2() = 0;
-    // A modal box with the text and one OK button, no icon, titled with the
-    // application's name; returns once the player has dismissed it.
-    virtual void message(std::string_view text) = 0;
+    // A modal box with the message in the player's language and one OK button, no
+    // icon, titled with the application's name; returns once the player has
+    // dismissed it.
+    virtual void message(Message id, const std::vector<Value>& values = {}) = 0;
     // Asks for the end of the program; the caller returns straight after.
     virtual void endProgram() = 0;
-    // Seeds the random generator from the clock.
-    virtual void randomize() = 0;
-    // The next uniform value in [0, 1).
-    virtual float rnd() = 0;
+    // The generator the dice come from.
+    virtual RandomSource& random() = 0;
 };
 
 }  // namespace kuvel

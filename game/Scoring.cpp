@@ -1,80 +1,59 @@
 #include "Scoring.h"
 
 #include "Int16.h"
+#include "Messages.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
-#include <initializer_list>
-#include <string_view>
+#include <cstddef>
+#include <span>
 
 namespace kuvel {
 
 namespace {
 
-struct CounterIs {
-    Control counter = Control::Label16;
-    double value = 0;
-};
-
-// Up to five items, written as a braced list.
-template <typename T>
-struct Few {
-    std::array<T, 5> items{};
-    std::size_t count = 0;
-    constexpr Few(std::initializer_list<T> list)
-    {
-        for (const T& item : list)
-            items[count++] = item;
-    }
-    constexpr const T* begin() const { return items.data(); }
-    constexpr const T* end() const { return items.data() + count; }
-};
-
-struct Rule {
-    Few<CounterIs> condition;
-    int points;
-    Few<Control> labels;  // highest combination first
-    bool black;                             // all different: black instead of the highlights
-    std::string_view message;
-};
-
 using enum Control;
 
-// Each rule names the counters it tests; together the rules cover every roll once.
+// A counter the rule does not look at.
+constexpr int Any = -1;
+
+// The match counters, each named by the size of the group it counts.
+constexpr std::array<Control, 5> Counters = {Label16, Label17, Label18, Label19, Label20};
+
+// The combination labels from the highest down; a rule colours the labels from
+// its highest one down to Label7.
+constexpr std::array<Control, 5> CombinationLabels = {Label11, Label10, Label9, Label8, Label7};
+
+enum class Paint { Highlights, Black };
+
+struct Rule {
+    std::array<int, 5> counters;  // the value each counter must show, in the order of Counters
+    int points;
+    Control highestLabel;
+    Paint paint;
+    Message message;
+};
+
+using enum Paint;
+using enum Message;
+
+// Together the rules cover every roll once. The counters count every group of
+// equal dice, so a quad also counts four threes and six pairs; a rule looks only
+// at the counters that tell its outcome apart.
 constexpr std::array<Rule, 11> Rules = {{
-    {{{Label16, 1}},
-     1296, {Label11, Label10, Label9, Label8, Label7}, false,
-     "Amazing! A kuvel! For your unquestionable luck, I award you 1,296 points!"},
-    {{{Label16, 0}, {Label17, 1}},
-     216, {Label10, Label9, Label8, Label7}, false,
-     "Wonderful! You must have been lucky to achieve a quint  - I award you 216 points!"},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 1}, {Label20, 6}},
-     36, {Label9, Label8, Label7}, false,
-     "Nice! A quad! For that I award you 36 points!"},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 1}, {Label20, 7}},
-     37, {Label9, Label8, Label7}, false,
-     "You not only got a quad, but an extra pair as well! I award you 37 points!"},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 1}, {Label20, 3}},
-     6, {Label8, Label7}, false,
-     "A Triple isn't so bad - and it gives you six points as well!"},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 1}, {Label20, 4}},
-     7, {Label8, Label7}, false,
-     "A Triple - and do I see another pair? Seven points!"},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 2}},
-     12, {Label8, Label7}, false,
-     "Two triples - at the same time! I'll give you 12 points for that!"},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 0}, {Label20, 3}},
-     3, {Label7}, false,
-     "Three different pairs may not be noteworthy, but it still gives you three points."},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 0}, {Label20, 2}},
-     2, {Label7}, false,
-     "Two pairs...just enough for two points."},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 0}, {Label20, 1}},
-     1, {Label7}, false,
-     "A single pair...could it get any worse? You get a point for that."},
-    {{{Label16, 0}, {Label17, 0}, {Label18, 0}, {Label19, 0}, {Label20, 0}},
-     66, {Label11, Label10, Label9, Label8, Label7}, true,
-     "What an exotic rarity! All of your numbers are different - I'll give you 66 points for that!"},
+    // sixes fives fours threes pairs
+    {{1, Any, Any, Any, Any}, 1296, Label11, Highlights, Kuvel},
+    {{0, 1, Any, Any, Any}, 216, Label10, Highlights, Quint},
+    {{0, 0, 1, Any, 6}, 36, Label9, Highlights, Quad},
+    {{0, 0, 1, Any, 7}, 37, Label9, Highlights, QuadAndPair},
+    {{0, 0, 0, 1, 3}, 6, Label8, Highlights, Triple},
+    {{0, 0, 0, 1, 4}, 7, Label8, Highlights, TripleAndPair},
+    {{0, 0, 0, 2, Any}, 12, Label8, Highlights, TwoTriples},
+    {{0, 0, 0, 0, 3}, 3, Label7, Highlights, ThreePairs},
+    {{0, 0, 0, 0, 2}, 2, Label7, Highlights, TwoPairs},
+    {{0, 0, 0, 0, 1}, 1, Label7, Highlights, OnePair},
+    {{0, 0, 0, 0, 0}, 66, Label11, Black, AllDifferent},
 }};
 
 Rgb highlight(Control label)
@@ -88,12 +67,20 @@ Rgb highlight(Control label)
     }
 }
 
+// Reads the counters in order and stops at the first that does not match.
 bool holds(const Rule& rule, const Window& form1)
 {
-    for (const CounterIs& test : rule.condition)
-        if (textToDouble(form1.caption(test.counter)) != test.value)
+    for (std::size_t i = 0; i < Counters.size(); ++i)
+        if (rule.counters[i] != Any && textToDouble(form1.caption(Counters[i])) != rule.counters[i])
             return false;
     return true;
+}
+
+void colour(const Rule& rule, Window& form1)
+{
+    const auto highest = std::ranges::find(CombinationLabels, rule.highestLabel);
+    for (Control label : std::span(highest, CombinationLabels.end()))
+        form1.setBackColour(label, rule.paint == Black ? RGB(0, 0, 0) : highlight(label));
 }
 
 void award(const Rule& rule, Module1& m, Platform& platform)
@@ -101,8 +88,7 @@ void award(const Rule& rule, Module1& m, Platform& platform)
     Window& form1 = platform.Form1();
     m.PlayerPoints = saturated16(m.PlayerPoints + rule.points);
     form1.setCaption(T2, integerToText(m.PlayerPoints));
-    for (Control label : rule.labels)
-        form1.setBackColour(label, rule.black ? RGB(0, 0, 0) : highlight(label));
+    colour(rule, form1);
     platform.message(rule.message);
 }
 

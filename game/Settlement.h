@@ -3,9 +3,6 @@
 #include "Module1.h"
 #include "Platform.h"
 
-#include <cstdint>
-#include <string_view>
-
 namespace kuvel {
 
 // Each selected option button adds its points per turn (1, 2, 3, 5, 10, 20, 50,
@@ -16,15 +13,6 @@ void addComputerPoints(Module1& m, Window& form1);
 // ComputerPoints / TurnCount, or 0 when the average is below 1 or above 100.
 // TurnCount is at least 1.
 int payoutTier(int computerPoints, int turnCount);
-
-// Money after a win in the tier (0: unchanged); a payout past 32767 stops there.
-std::int16_t payout(int tier, std::int16_t money, std::int16_t bet);
-
-// What the player is told when both totals have stopped at 32767 and so can never
-// differ again.
-inline constexpr std::string_view DrawnAtTheTop =
-    "You and the computer both have 32767 points, the most there are, so nobody can win this game. "
-    "You get your bet back.";
 
 // When the game's last turn has been played: pays a win, forfeits a loss, resets
 // the game, and ends the program when the player has no money left. A tie plays

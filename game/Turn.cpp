@@ -28,7 +28,7 @@ void noBetNotice(Module1& m, Platform& platform)
     // Text5 is read on every turn, also once the notice has been shown.
     const bool noBet = textToDouble(platform.Form1().text(Text5)) == 0.0;
     if (noBet && m.NoBetNoticeShown == 0) {
-        platform.message("Bet next time - this time I'll let you see what happens.");
+        platform.message(Message::NoBetNotice);
         m.NoBetNoticeShown = 1;
     }
 }

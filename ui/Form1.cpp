@@ -1,5 +1,8 @@
 #include "Form1.h"
 
+#include "CaptionFit.h"
+#include "CheckedOptionTabStop.h"
+#include "EnterPressesButton.h"
 #include "Fonts.h"
 #include "ui_Form1.h"
 
@@ -17,6 +20,7 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
     setPointSize(*ui_->Label15, 13.5);
     for (QLabel* value : {ui_->T1, ui_->T2, ui_->T3})
         setPointSize(*value, 9.75);
+    fitCaptions(*this);
     // Labels without a colour of their own show the control face, not the window's magenta.
     for (QLabel* label : {ui_->Label15, ui_->Label16, ui_->Label17, ui_->Label18, ui_->Label19, ui_->Label20,
                           ui_->Label21, ui_->Label22}) {
@@ -24,6 +28,8 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
         label->setAutoFillBackground(true);
     }
     findControls();
+    letEnterPressButtons(*this);
+    keepTabStopOnCheckedOption(*this);
 
     connect(ui_->Command1, &QPushButton::clicked, this,
             [&module, &platform] { runHandler(platform, [&] { Form1_Command1_Click(module, platform); }); });
@@ -33,6 +39,11 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
 }
 
 Form1::~Form1() = default;
+
+void Form1::focusAfterBetDialog(bool betPlaced)
+{
+    (betPlaced ? ui_->Command1 : ui_->Command2)->setFocus();
+}
 
 void Form1::closeEvent(QCloseEvent* event)
 {

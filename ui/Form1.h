@@ -21,6 +21,11 @@ public:
     Form1(Module1& module, Platform& platform);
     ~Form1() override;
 
+    // Where the player goes on once the bet dialog has gone: to "Ready To Go" when a
+    // bet was placed, since "Make a bet" does nothing while it stands; otherwise
+    // back to "Make a bet".
+    void focusAfterBetDialog(bool betPlaced);
+
 protected:
     // Closing the main window ends the program, also while the bet dialog exists.
     void closeEvent(QCloseEvent* event) override;

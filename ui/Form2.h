@@ -21,6 +21,10 @@ public:
     Form2(Module1& module, Platform& platform);
     ~Form2() override;
 
+signals:
+    // The dialog has gone, after OK took a bet or after it was closed without one.
+    void finished(bool betPlaced);
+
 protected:
     void showEvent(QShowEvent* event) override;
     // Closing the dialog is a cancel: nothing changes and the main window comes back.

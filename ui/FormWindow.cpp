@@ -1,5 +1,7 @@
 #include "FormWindow.h"
 
+#include "CaptionFit.h"
+
 #include "game/Errors.h"
 
 #include <QLabel>
@@ -42,7 +44,9 @@ std::string FormWindow::caption(Control label) const
 
 void FormWindow::setCaption(Control label, std::string_view text)
 {
-    control<QLabel>(label).setText(fromUtf8(text));
+    QLabel& widget = control<QLabel>(label);
+    widget.setText(fromUtf8(text));
+    fitCaption(widget);
 }
 
 bool FormWindow::sameCaption(Control a, Control b) const
@@ -66,7 +70,9 @@ std::string FormWindow::text(Control box) const
 
 void FormWindow::setText(Control box, std::string_view text)
 {
-    control<QLineEdit>(box).setText(fromUtf8(text));
+    QLineEdit& widget = control<QLineEdit>(box);
+    widget.setText(fromUtf8(text));
+    fitCaption(widget);
 }
 
 bool FormWindow::isSelected(Control option) const

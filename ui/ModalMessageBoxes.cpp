@@ -1,5 +1,7 @@
 #include "ModalMessageBoxes.h"
 
+#include "EnterPressesButton.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -9,6 +11,8 @@ void ModalMessageBoxes::show(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // Enter held down on "Ready To Go" must not also dismiss the boxes of the turn.
+    letEnterPressButtons(box);
     box.exec();
 }
 

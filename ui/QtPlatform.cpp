@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <string>
+
 namespace kuvel::ui {
 
 QtPlatform::QtPlatform(Module1& module, RandomSource& random, MessageBoxes& messages)
@@ -22,8 +24,10 @@ QtPlatform::~QtPlatform() = default;
 
 ui::Form2& QtPlatform::Form2()
 {
-    if (!form2_)
+    if (!form2_) {
         form2_ = std::make_unique<ui::Form2>(module_, *this);
+        QObject::connect(form2_.get(), &ui::Form2::finished, form1_.get(), &ui::Form1::focusAfterBetDialog);
+    }
     return *form2_;
 }
 
@@ -34,9 +38,12 @@ QWidget* QtPlatform::visibleWindow() const
     return form1_.get();
 }
 
-void QtPlatform::message(std::string_view text)
+void QtPlatform::message(Message id, const std::vector<Value>& values)
 {
-    messages_.show(visibleWindow(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const std::string text = wording(id, values, [](Message m) {
+        return QCoreApplication::translate(MessageContext, englishText(m)).toStdString();
+    });
+    messages_.show(visibleWindow(), QString::fromStdString(text));
 }
 
 void QtPlatform::endProgram()

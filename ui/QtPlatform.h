@@ -22,11 +22,11 @@ public:
 
     ui::Form1& Form1() override { return *form1_; }
     ui::Form2& Form2() override;
-    void message(std::string_view text) override;
+    // The message in the player's language, from the translations loaded at start.
+    void message(Message id, const std::vector<Value>& values) override;
     // Hides both windows and leaves the event loop with status 0.
     void endProgram() override;
-    void randomize() override { random_.randomize(); }
-    float rnd() override { return random_.next(); }
+    RandomSource& random() override { return random_; }
 
     bool endRequested() const { return endRequested_; }
 

@@ -84,6 +84,11 @@ class Control:
         selection = Atspi.Text.get_selection(self.node, 0)
         return (selection.start_offset, selection.end_offset) == (0, Atspi.Text.get_character_count(self.node))
 
+    def announced(self):
+        """What a screen reader is told of the control: name, role, description, states."""
+        states = sorted(state.value_nick for state in self.node.get_state_set().get_states())
+        return f"{self.name!r}, {self.node.get_role_name()}, {self.description!r}, {', '.join(states)}"
+
     def centre(self):
         box = Atspi.Component.get_extents(self.node, Atspi.CoordType.SCREEN)
         return box.x + box.width // 2, box.y + box.height // 2
@@ -126,7 +131,8 @@ class Message(Window):
 
     @property
     def ok(self):
-        return self.find(name="OK", role=Atspi.Role.PUSH_BUTTON)
+        """Its one button, "OK" in English, "Aceptar" in Spanish."""
+        return self.find(role=Atspi.Role.PUSH_BUTTON)
 
 
 class Game:
@@ -222,11 +228,11 @@ class Game:
         return messages[0]
 
     def dismiss(self, message, by_keyboard=False):
-        """OK on the message box, clicked or (keyboard) pressed where the focus is."""
+        """OK on the message box, clicked or (keyboard) Enter where the focus is."""
         text = message.text
         if by_keyboard:
             assert message.ok.focused, "OK does not have the keyboard focus"
-            self.keys("space")
+            self.keys("Return")
         else:
             self._click_at(message.ok)
         wait_until(lambda: all(m.node != message.node for m in self.open_messages()),

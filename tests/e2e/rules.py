@@ -4,7 +4,7 @@ from collections import Counter
 
 NO_BET_NOTICE = "Bet next time - this time I'll let you see what happens."
 STAKE_HELP = "Amount to Bet: please type a whole number from 0 up to your money, for example 10."
-TURNS_HELP = "Number of Turns: please type a whole number, for example 50."
+TURNS_HELP = "Number of Turns: please type a whole number from -32768 up to 32767, for example 50."
 NEGATIVE_MONEY = "ERROR! You can't have negative money."
 LOST = "I don't think you survived that."
 REMEMBER_AFTER_LOSS = "REMEMBER TO BET"

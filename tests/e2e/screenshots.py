@@ -4,11 +4,12 @@ main window, the bet dialog, a message box over the main window and the main
 window after that turn, on a private desktop, in the desktop's default colours or
 under a dark or a high-contrast theme.
 
-    screenshots.py --kuvel BUILT_BINARY --out DIR [--scales 1 1.25 2]
+    screenshots.py --kuvel BUILT_BINARY --out DIR [--scales 1 1.25 2] [--locale de_DE.UTF-8]
                    [--theme default|adwaita-dark|high-contrast]
 
-Writes DIR/<scale>-form1.png, -form2.png, -message.png and -turn.png. Needs
-ImageMagick's import, which the tests themselves do not."""
+Writes DIR/<scale>-form1.png, -form2.png, -message.png and -turn.png, each name
+led by the locale's when one is given. Needs ImageMagick's import, which the tests
+themselves do not."""
 
 import argparse
 import os
@@ -59,20 +60,31 @@ def shoot(game, window, path):
     subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path], check=True, timeout=30)
 
 
-def shoot_at(kuvel, scale, env, out):
-    with Game([kuvel], {"QT_SCALE_FACTOR": scale, **env}) as game:
+def in_order(window, role, axis):
+    """The window's controls of this role from left to right (axis 0) or top to
+    bottom (axis 1), whatever their captions' language."""
+    found = [c for c in window.controls() if c.role == role]
+    return sorted(found, key=lambda c: c.centre()[axis])
+
+
+def shoot_at(kuvel, scale, env, out, locale):
+    language = {"LANG": locale, "LC_ALL": locale} if locale else {}
+    prefix = f"{locale.split('.')[0]}-" if locale else ""
+    with Game([kuvel], {"QT_SCALE_FACTOR": scale, **env, **language}) as game:
         form1 = game.window("Form1")
-        shoot(game, form1, os.path.join(out, f"{scale}-form1.png"))
-        game.click(form1.find(name="Make a bet", role=Atspi.Role.PUSH_BUTTON))
+        shoot(game, form1, os.path.join(out, f"{prefix}{scale}-form1.png"))
+        # "Ready To Go", then "Make a bet"; the dialog's "Amount to Bet" over "Number of Turns".
+        game.click(in_order(form1, Atspi.Role.PUSH_BUTTON, 0)[1])
         form2 = game.window("Form2")
-        game.fill_in(form2.find(name="Amount to Bet"), "10")
-        game.fill_in(form2.find(name="Number of Turns"), "5")
-        shoot(game, form2, os.path.join(out, f"{scale}-form2.png"))
-        game.click(form2.find(name="OK", role=Atspi.Role.PUSH_BUTTON))
-        game.click(game.window("Form1").find(name="Ready To Go", role=Atspi.Role.PUSH_BUTTON))
-        shoot(game, game.next_message(), os.path.join(out, f"{scale}-message.png"))
-        game.messages()
-        shoot(game, game.window("Form1"), os.path.join(out, f"{scale}-turn.png"))
+        stake, turns = in_order(form2, Atspi.Role.TEXT, 1)
+        game.fill_in(stake, "10")
+        game.fill_in(turns, "5")
+        shoot(game, form2, os.path.join(out, f"{prefix}{scale}-form2.png"))
+        game.click(in_order(form2, Atspi.Role.PUSH_BUTTON, 0)[0])
+        game.click(in_order(game.window("Form1"), Atspi.Role.PUSH_BUTTON, 0)[0])
+        shoot(game, game.next_message(), os.path.join(out, f"{prefix}{scale}-message.png"))
+        print(f"{prefix}{scale}:", *game.messages(), sep="\n    ")
+        shoot(game, game.window("Form1"), os.path.join(out, f"{prefix}{scale}-turn.png"))
 
 
 def main():
@@ -80,6 +92,7 @@ def main():
     parser.add_argument("--kuvel", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--scales", nargs="+", default=["1", "1.25", "2"])
+    parser.add_argument("--locale", help="the player's locale, for example de_DE.UTF-8")
     parser.add_argument("--theme", choices=["default", "adwaita-dark", "high-contrast"], default="default")
     args = parser.parse_args()
     kuvel, out = os.path.abspath(args.kuvel), os.path.abspath(args.out)
@@ -89,7 +102,7 @@ def main():
         with tempfile.TemporaryDirectory(prefix="kuvel-theme-") as config:
             env = theme_env(args.theme, config)
             for scale in args.scales:
-                shoot_at(kuvel, scale, env, out)
+                shoot_at(kuvel, scale, env, out, args.locale)
         return 0
 
     return session.on_private_desktop(inside, timeout=120)

@@ -1,5 +1,6 @@
-"""A whole game with the keyboard alone, finding each control the way a screen
-reader user does: by what the accessibility bus says has the focus."""
+"""A whole game with Tab, the arrow keys and Enter alone, finding each control the
+way a screen reader user does: by what the accessibility bus says has the focus.
+The focus after every step is printed, a transcript of the game."""
 
 import unittest
 
@@ -9,10 +10,21 @@ from playing import DICE, FACES, RATES, GameTestCase
 from session import wait_until
 
 TAB_STOPS = 12  # more Tabs than either window has stops
+PUSH_BUTTON, RADIO_BUTTON, TEXT = Atspi.Role.PUSH_BUTTON, Atspi.Role.RADIO_BUTTON, Atspi.Role.TEXT
 
 
 def same_control(a, b):
     return (a is None and b is None) or (a is not None and b is not None and a.node == b.node)
+
+
+def described(control):
+    """A control in the transcript: its role and name, and what a player checks there."""
+    what = f"{control.node.get_role_name()} {control.name!r}"
+    if control.role == RADIO_BUTTON:
+        what += " checked" if control.checked else " not checked"
+    if control.role == TEXT:
+        what += f" holding {control.text!r}" + (", all selected" if control.all_selected else "")
+    return what
 
 
 class KeyboardGame(GameTestCase):
@@ -20,6 +32,9 @@ class KeyboardGame(GameTestCase):
 
     def focused(self, window):
         return window.focused_control()
+
+    def note(self, step, what):
+        print(f"  {step:<32} {what}", flush=True)
 
     def move_focus(self, window, key):
         before = self.focused(window)
@@ -39,45 +54,68 @@ class KeyboardGame(GameTestCase):
         return self.tab_until(window, lambda c: (c.name, c.role) == (name, role), repr(name))
 
     def press(self, window, name):
-        self.tab_to(window, name, Atspi.Role.PUSH_BUTTON)
-        self.game.keys("space")
+        self.note("Return pressed on", f"{window.name}: {described(self.tab_to(window, name, PUSH_BUTTON))}")
+        self.game.keys("Return")
 
-    def choose_rate(self, rate):
-        """Tab into the option buttons, then the arrow keys to the one wanted."""
-        form1 = self.form1()
-        current = self.tab_until(form1, lambda c: c.role == Atspi.Role.RADIO_BUTTON, "the option buttons")
-        step = "Down" if RATES.index(current.name) < RATES.index(str(rate)) else "Up"
-        while self.focused(form1).name != str(rate):
-            self.move_focus(form1, step)
-        self.game.keys("space")
-        self.assertTrue(form1.find(name=str(rate), role=Atspi.Role.RADIO_BUTTON).checked)
+    def expect_focus(self, title, name, role, step):
+        """Waits until the window with this title shows with the named control focused."""
+        window = self.game.window(title)
 
-    def fill_in_bet(self, form2, stake, turns):
-        self.assertEqual(self.focused(form2).name, "Amount to Bet")
-        self.game.keys("ctrl+a")
-        self.game.type(stake)
-        self.tab_to(form2, "Number of Turns", Atspi.Role.TEXT)
-        self.game.keys("ctrl+a")
-        self.game.type(turns)
+        def there():
+            control = self.focused(window)
+            return control if control is not None and (control.name, control.role) == (name, role) else None
+        try:
+            control = wait_until(there, RESPONSE, f"{name!r} to have the focus")
+        except TimeoutError:
+            self.fail(f"after {step}: the focus is on {self.focused(window)} in {title}, not on {name!r}")
+        self.note(f"after {step}", f"{title}: {described(control)}")
+        return control
+
+    def step(self, key, title, name, role):
+        self.game.keys(key)
+        return self.expect_focus(title, name, role, key)
+
+    def play_turn(self):
+        turn = super().play_turn()
+        for text in turn.messages:
+            self.note("message, Return on its OK", repr(text))
+        self.expect_focus("Form1", "Ready To Go", PUSH_BUTTON, "the turn's messages")
+        return turn
 
     def test_a_whole_game_with_the_keyboard_alone(self):
-        self.assertEqual(self.focused(self.form1()).name, "Ready To Go", "the focus at start")
-        self.choose_rate(10)
+        print(flush=True)  # the transcript starts on a line of its own
+        self.expect_focus("Form1", "Ready To Go", PUSH_BUTTON, "start")
+        five = self.step("Tab", "Form1", "5", RADIO_BUTTON)
+        self.note("a screen reader is told", five.announced())
+        self.assertTrue(five.checked, "Tab into the options lands on the selected one")
+        self.assertTrue(self.step("Down", "Form1", "10", RADIO_BUTTON).checked, "the arrows move the selection")
+        self.note("a screen reader is told", self.step("Tab", "Form1", "Money", TEXT).announced())
+        self.step("Tab", "Form1", "Bet", TEXT)
+        self.step("Tab", "Form1", "Make a bet", PUSH_BUTTON)
 
-        form2 = self.open_bet_dialog()
-        self.fill_in_bet(form2, "lots", "2")
-        self.press(form2, "OK")
+        self.assertTrue(self.step("Return", "Form2", "Amount to Bet", TEXT).all_selected, "the prompt to type over")
+        self.game.type("lots")
+        self.assertTrue(self.step("Tab", "Form2", "Number of Turns", TEXT).all_selected)
+        self.game.type("2")
+        self.step("Tab", "Form2", "OK", PUSH_BUTTON)
+        self.game.keys("Return")
         self.assertEqual(self.game.messages(by_keyboard=True), [rules.STAKE_HELP])
-        # The refused entry comes back selected, so typing replaces it.
-        stake_box = self.focused(self.game.window("Form2"))
-        self.assertEqual(stake_box.name, "Amount to Bet")
-        self.assertTrue(stake_box.all_selected)
+        self.note("message, Return on its OK", repr(rules.STAKE_HELP))
+        refused = self.expect_focus("Form2", "Amount to Bet", TEXT, "the refusal")
+        self.assertEqual((refused.text, refused.all_selected), ("lots", True), "the refused entry to type over")
         self.game.type("25")
-        self.press(self.game.window("Form2"), "OK")
-        self.game.window("Form1")
+        self.step("Tab", "Form2", "Number of Turns", TEXT)
+        self.step("Tab", "Form2", "OK", PUSH_BUTTON)
+        self.step("Return", "Form1", "Ready To Go", PUSH_BUTTON)
         self.assertEqual((self.shown()["money"], self.shown()["bet"]), ("75", "25"))
 
-        self.play_game(rate=10, money=75, bet=25, turns=2)
+        money = self.play_game(rate=10, money=75, bet=25, turns=2)
+
+        self.step("shift+Tab", "Form1", "Make a bet", PUSH_BUTTON)
+        stake = self.step("Return", "Form2", "Amount to Bet", TEXT)
+        self.assertEqual((stake.text, stake.all_selected), ("25", True), "the last stake to type over")
+        self.step("alt+F4", "Form1", "Make a bet", PUSH_BUTTON)
+        self.assert_no_game_under_way(money)
 
 
 class ScreenReaderNames(GameTestCase):

@@ -85,7 +85,7 @@ TEST_P(OkRefuses, AndChangesNothing)
     Game g;
     g.turn(AllDifferent);
     Form1_Command2_Click(g.p);
-    const auto variablesBefore = variables(g.m);
+    const Module1 before = g.m;
     const Displays displaysBefore = displaysOf(g.form1());
     g.newMessages();
 
@@ -95,7 +95,7 @@ TEST_P(OkRefuses, AndChangesNothing)
     Form2_Command1_Click(g.m, g.p);
 
     EXPECT_EQ(g.newMessages(), std::vector<std::string>{std::string(GetParam().message)});
-    EXPECT_EQ(variables(g.m), variablesBefore);
+    EXPECT_EQ(g.m, before);
     EXPECT_EQ(displaysOf(g.form1()), displaysBefore);
     EXPECT_FALSE(g.form1().visible());
     EXPECT_TRUE(g.p.form2->visible());

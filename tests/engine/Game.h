@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "Printers.h"
 #include "game/Module1.h"
 
 #include <ostream>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 namespace kuvel::test {
@@ -29,13 +29,6 @@ private:
     std::size_t seen_ = 0;
 };
 
-// The game variables as one value that compares and prints.
-inline auto variables(const Module1& m)
-{
-    return std::tuple(m.Money, m.Bet, m.TurnLimit, m.TurnCount, m.PlayerPoints, m.ComputerPoints,
-                      m.NoBetNoticeShown);
-}
-
 void PrintTo(const Displays& d, std::ostream* os);
 
 // Rolls that score one outcome each, for turns whose outcome does not matter beyond its points.
@@ -47,5 +40,13 @@ inline const std::vector<int> SixOfAKind = {3, 3, 3, 3, 3, 3};      // 1296 poin
 
 inline constexpr std::string_view NoBetNotice = "Bet next time - this time I'll let you see what happens.";
 inline constexpr std::string_view Bankrupt = "You lost! Better luck next time...";
+inline constexpr std::string_view DrawnAtTheTop =
+    "You and the computer both have 32767 points, the most there are, so nobody can win this game. "
+    "You get your bet back.";
+inline constexpr std::string_view StakeHelp =
+    "Amount to Bet: please type a whole number from 0 up to your money, for example 10.";
+inline constexpr std::string_view TurnsHelp =
+    "Number of Turns: please type a whole number from -32768 up to 32767, for example 50.";
+inline constexpr std::string_view NegativeMoney = "ERROR! You can't have negative money.";
 
 }  // namespace kuvel::test

@@ -1,17 +1,25 @@
 #include "Game.h"
 #include "Outcomes.h"
 #include "game/Bet.h"
-#include "game/Errors.h"
+#include "game/Captions.h"
 #include "game/Handler.h"
+#include "game/Int16.h"
+#include "game/NumberText.h"
 #include "game/Turn.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace kuvel::test {
 namespace {
+
+const std::string ReportHeading = "Kuvel met an error it cannot recover from and has to close.\n\n";
+const std::string UnreadableBetReport = ReportHeading + "Type mismatch: \"abc\" is not a number";
 
 // Runs the handler as the windows do, noting whether the end had been asked for
 // when each message was shown.
@@ -33,7 +41,7 @@ TEST(Handler, ATurnWithAnUnreadableBetIsReportedOnceAndEndsTheProgram)
     const std::vector<bool> ended = runNotingTheEnd(g.p, [&] { Form1_Command1_Click(g.m, g.p); });
 
     ASSERT_EQ(g.p.messages.size(), 1u);
-    EXPECT_EQ(g.p.messages[0].text, errorReport(TypeMismatch("abc")));
+    EXPECT_EQ(g.p.messages[0].text, UnreadableBetReport);
     EXPECT_EQ(ended, std::vector<bool>{false}) << "the report comes before the end";
     EXPECT_TRUE(g.p.ended);
     // The display reset before the bet is read stays; the dice and the count are not reached.
@@ -50,7 +58,7 @@ TEST(Handler, MakeABetWithAnUnreadableBetIsReportedOnceAndEndsTheProgram)
     FakePlatform p;
     p.form1.setText(Text5, "abc");
     const std::vector<bool> ended = runNotingTheEnd(p, [&] { Form1_Command2_Click(p); });
-    EXPECT_EQ(p.messageTexts(), std::vector<std::string>{errorReport(TypeMismatch("abc"))});
+    EXPECT_EQ(p.messageTexts(), std::vector<std::string>{UnreadableBetReport});
     EXPECT_EQ(ended, std::vector<bool>{false});
     EXPECT_TRUE(p.ended);
     EXPECT_TRUE(p.form1.visible());
@@ -64,6 +72,33 @@ TEST(Handler, AnyErrorIsReportedWithWhatWentWrong)
     EXPECT_NE(p.messages[0].text.find("the disk is on fire"), std::string::npos);
     EXPECT_TRUE(p.ended);
 }
+
+struct Fault {
+    const char* name;
+    std::function<void()> raise;
+    std::string details;
+};
+
+class ErrorReport : public testing::TestWithParam<Fault> {};
+
+TEST_P(ErrorReport, GivesTheDetailsInEnglishWithTheirValuesAsRead)
+{
+    FakePlatform p;
+    runNotingTheEnd(p, GetParam().raise);
+    EXPECT_EQ(p.messageTexts(), std::vector<std::string>{ReportHeading + GetParam().details});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Handler, ErrorReport,
+    testing::Values(
+        Fault{"NotANumber", [] { textToDouble("abc"); }, "Type mismatch: \"abc\" is not a number"},
+        Fault{"PlaceholderAsRead", [] { textToDouble("%1%2"); }, "Type mismatch: \"%1%2\" is not a number"},
+        Fault{"TooLarge", [] { textToDouble("1e999"); }, "Overflow: \"1e999\" is too large a number"},
+        Fault{"OutsideInt16", [] { textToInteger("40000"); }, "Overflow: \"40000\" is outside -32768 to 32767"},
+        Fault{"Int16Arithmetic", [] { checked16(-32769); }, "Overflow: -32769 does not fit in -32768 to 32767"},
+        Fault{"NotFinite", [] { checkedFloat(HUGE_VAL, "the die formula"); }, "Floating-point error: the die formula"},
+        Fault{"FromTheSystem", [] { throw std::runtime_error("the disk is on fire"); }, "the disk is on fire"}),
+    [](const testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
 
 TEST(Handler, AHandlerThatSucceedsShowsNothingAndGoesOn)
 {

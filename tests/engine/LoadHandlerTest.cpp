@@ -11,13 +11,7 @@ TEST(LoadHandler, GivesTheGameVariablesTheirStartValues)
     FakePlatform p;
     Module1 m{-1, 7, 3, 12, 900, 400, 1};
     Form1_Load(m, p);
-    EXPECT_EQ(m.Money, 100);
-    EXPECT_EQ(m.Bet, 0);
-    EXPECT_EQ(m.TurnLimit, 50);
-    EXPECT_EQ(m.TurnCount, 0);
-    EXPECT_EQ(m.PlayerPoints, 0);
-    EXPECT_EQ(m.ComputerPoints, 0);
-    EXPECT_EQ(m.NoBetNoticeShown, 0);
+    EXPECT_EQ(m, (Module1{100, 0, 50, 0, 0, 0, 0}));
 }
 
 TEST(LoadHandler, SeedsTheGeneratorOnceAndWritesNoControl)

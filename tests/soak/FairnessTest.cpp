@@ -1,3 +1,4 @@
+#include "Outcomes.h"
 #include "SoakPlayer.h"
 #include "game/Rnd.h"
 
@@ -38,6 +39,21 @@ TEST(Fairness, AGeneratorThatNeverRollsASixFailsTheFit)
     const OutcomeTally::Fit fit = r.outcomes.fit();
     RecordProperty("chi_square", std::to_string(fit.statistic));
     EXPECT_LT(fit.p, 0.001) << "chi-square " << fit.statistic;
+}
+
+// Outcome 0, six of a kind, comes 6 times in the 6^6 rolls: ten times that is far off.
+TEST(Fairness, CountsInTheExactOddsFitPerfectlyAndTenTimesTheRarestOutcomeDoesNot)
+{
+    OutcomeTally exact;
+    for (std::size_t outcome = 0; outcome < OutcomeTally::Count; ++outcome)
+        for (int roll = 0; roll < Outcomes[outcome].orderedRolls; ++roll)
+            exact.add(outcome);
+    OutcomeTally skewed = exact;
+    for (int roll = 0; roll < 9 * Outcomes[0].orderedRolls; ++roll)
+        skewed.add(0);
+    EXPECT_NEAR(exact.fit().statistic, 0.0, 1e-9);
+    EXPECT_DOUBLE_EQ(exact.fit().p, 1.0);
+    EXPECT_LT(skewed.fit().p, 1e-9);
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "OutcomeTally.h"
 
-#include "ChiSquare.h"
 #include "Outcomes.h"
+
+#include <boost/math/distributions/chi_squared.hpp>
+
+#include <numeric>
 
 namespace kuvel::test {
 
@@ -24,11 +27,20 @@ std::array<double, OutcomeTally::Count> OutcomeTally::exactOdds()
     return odds;
 }
 
+// Pearson's statistic, the sum of (observed - expected)^2 / expected, and the
+// chance of one at least as large from a fair roll.
 OutcomeTally::Fit OutcomeTally::fit() const
 {
     const std::array<double, Count> odds = exactOdds();
-    const double statistic = chiSquare(counts_, odds);
-    return {statistic, chiSquarePValue(statistic, static_cast<int>(Count) - 1)};
+    const double total = static_cast<double>(std::accumulate(counts_.begin(), counts_.end(), 0LL));
+    double statistic = 0.0;
+    for (std::size_t i = 0; i < Count; ++i) {
+        const double expected = total * odds[i];
+        const double miss = static_cast<double>(counts_[i]) - expected;
+        statistic += miss * miss / expected;
+    }
+    const boost::math::chi_squared distribution(static_cast<double>(Count - 1));
+    return {statistic, cdf(complement(distribution, statistic))};
 }
 
 }  // namespace kuvel::test

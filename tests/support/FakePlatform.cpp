@@ -4,7 +4,9 @@ namespace kuvel::test {
 
 using enum Control;
 
-FakePlatform::FakePlatform() = default;
+FakePlatform::FakePlatform() : random_(dice) {}
+
+FakePlatform::FakePlatform(RandomSource& random) : random_(random) {}
 
 Window& FakePlatform::Form2()
 {
@@ -21,9 +23,9 @@ Displays displaysOf(const Window& form1)
     return {form1.caption(T1), form1.caption(T2), form1.caption(T3), form1.text(Text4), form1.text(Text5), dice};
 }
 
-void FakePlatform::message(std::string_view text)
+void FakePlatform::message(kuvel::Message id, const std::vector<Value>& values)
 {
-    messages.push_back({std::string(text), displaysOf(form1)});
+    messages.push_back({english(id, values), displaysOf(form1)});
     if (onMessage)
         onMessage(messages.back());
 }

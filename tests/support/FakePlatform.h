@@ -28,19 +28,22 @@ struct Message {
     Displays shown;
 };
 
-// The platform in memory: the dice come from values the test chooses, messages
-// are recorded with what Form1 showed at that moment, and the end of the program
-// is a flag.
+// The platform in memory: the dice come from values the test chooses, or from the
+// generator it is given, messages are recorded with what Form1 showed at that
+// moment, and the end of the program is a flag.
 class FakePlatform : public Platform {
 public:
     FakePlatform();
+    explicit FakePlatform(RandomSource& random);
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
 
     Window& Form1() override { return form1; }
     Window& Form2() override;
-    void message(std::string_view text) override;
+    // Recorded in English.
+    void message(kuvel::Message id, const std::vector<Value>& values) override;
     void endProgram() override { ended = true; }
-    void randomize() override { dice.randomize(); }
-    float rnd() override { return dice.next(); }
+    RandomSource& random() override { return random_; }
 
     void queueFaces(const std::vector<int>& faces) { dice.queueFaces(faces); }
 
@@ -54,6 +57,9 @@ public:
     ChosenValues dice;
     // Runs inside message(), after recording it, like a player acting on the box.
     std::function<void(const Message&)> onMessage;
+
+private:
+    RandomSource& random_;
 };
 
 // Module1 as the load handler leaves it.

@@ -1,18 +1,25 @@
 #include "Session.h"
 
-#include "game/Bet.h"
+#include "app/Translations.h"
+#include "game/Messages.h"
 
 #include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <functional>
+#include <string>
 
 namespace kuvel::test {
 namespace {
 
 using enum Control;
+
+const std::string StakeHelp = english(kuvel::Message::StakeHelp);
+const std::string TurnsHelp = english(kuvel::Message::TurnsHelp);
+const std::string NegativeMoney = english(kuvel::Message::NegativeMoney);
 
 std::vector<std::string> visibleWindows()
 {
@@ -79,23 +86,54 @@ TEST(BetDialog, AllInLeavesNoMoneyAndNoMessage)
     EXPECT_FALSE(s.platform.endRequested());
 }
 
+// The C library reads and writes numbers in the named locale while this lives.
+class NumericLocale {
+public:
+    explicit NumericLocale(const char* name) : set_(std::setlocale(LC_NUMERIC, name) != nullptr) {}
+    ~NumericLocale() { std::setlocale(LC_NUMERIC, "C"); }
+    NumericLocale(const NumericLocale&) = delete;
+    NumericLocale& operator=(const NumericLocale&) = delete;
+    bool isSet() const { return set_; }
+
+private:
+    bool set_;
+};
+
 struct Rounding {
     const char* typed;
     std::int16_t stake;
+    const char* numbers = "C";
+    const char* language = "en";
+    const char* rarity = "What an exotic rarity!";  // how the turn's message starts
 };
 
 class BetRounding : public testing::TestWithParam<Rounding> {};
 
-TEST_P(BetRounding, HalvesGoToTheEvenNeighbour)
+// Halves go to the even neighbour; a pasted line break is a blank. A German player
+// types the decimal comma; the displays show the same digits as in English.
+TEST_P(BetRounding, TakesTheStakeAsTyped)
 {
+    const Rounding& r = GetParam();
+    const NumericLocale numbers(r.numbers);
+    ASSERT_TRUE(numbers.isSet()) << r.numbers << " is not generated on this machine (locale-gen)";
+    const Translations translations({QString::fromLatin1(r.language)});
     Session s;
-    s.placeBet(GetParam().typed, "50");
-    const std::int16_t stake = GetParam().stake;
-    const std::int16_t money = static_cast<std::int16_t>(100 - stake);
-    EXPECT_EQ(s.betState(), (BetState{money, stake, 50, std::to_string(money), std::to_string(stake)}));
+    s.placeBet(r.typed, "50");
+    const std::string money = std::to_string(100 - r.stake), stake = std::to_string(r.stake);
+    EXPECT_EQ(s.betState(), (BetState{static_cast<std::int16_t>(100 - r.stake), r.stake, 50, money, stake}));
+    s.readyToGo({6, 2, 3, 4, 5, 1});
+    EXPECT_EQ(displaysOf(s.form1()), (Displays{"1", "66", "5", money, stake, "623451"}));
+    ASSERT_EQ(s.messages.messages.size(), 1u);
+    EXPECT_TRUE(s.messages.texts()[0].starts_with(r.rarity)) << s.messages.texts()[0];
 }
 
-INSTANTIATE_TEST_SUITE_P(Bets, BetRounding, testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4}));
+const char* const GermanRarity = "Was für eine exotische Seltenheit!";
+
+INSTANTIATE_TEST_SUITE_P(Bets, BetRounding,
+                         testing::Values(Rounding{" 2.5 ", 2}, Rounding{"3.5", 4}, Rounding{"10\n", 10},
+                                         Rounding{"\r\n7\r\n", 7},
+                                         Rounding{"2,5", 2, "de_DE.UTF-8", "de-DE", GermanRarity},
+                                         Rounding{" 3,5 ", 4, "de_DE.UTF-8", "de-DE", GermanRarity}));
 
 struct Refusal {
     const char* name;
@@ -142,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{"InitialTurnsText", "10", "Number of Turns", TurnsHelp, "Text2"},
                     Refusal{"EmptyTurns", "10", "", TurnsHelp, "Text2"},
                     Refusal{"LettersForTurns", "10", "abc", TurnsHelp, "Text2"},
-                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"}),
+                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"},
+                    Refusal{"TurnsOneBeyond16Bits", "10", "32768", TurnsHelp, "Text2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BetDialog, EnterInABoxDoesNotPressOK)
@@ -188,11 +227,13 @@ TEST(Closing, Form2ByItsTitleBarIsACancel)
     s.form2().focusAndSelect(Control::Text2);
     s.form2().close();
     EXPECT_EQ(visibleWindows(), OnlyForm1);
+    EXPECT_EQ(s.form1().focusWidget(), &child<QPushButton>(s.form1(), "Command2"));
     EXPECT_EQ(s.betState(), Start);
     EXPECT_FALSE(s.platform.endRequested());
     s.makeABet();
     EXPECT_EQ(s.form2().text(Text1), "10");
     EXPECT_EQ(s.form2().focusWidget(), &child<QLineEdit>(s.form2(), "Text1"));
+    EXPECT_EQ(child<QLineEdit>(s.form2(), "Text1").selectedText(), "10");
 }
 
 TEST(Closing, Form1EndsTheProgramAlsoWhileTheBetDialogExists)

@@ -22,12 +22,7 @@ bool form2Exists()
 TEST(Start, LoadHandlerRanOnceAndTheWindowShowsTheStartValues)
 {
     Session s;
-    const Module1 expected = startValues();
-    EXPECT_EQ(s.module.Money, expected.Money);
-    EXPECT_EQ(s.module.Bet, expected.Bet);
-    EXPECT_EQ(s.module.TurnLimit, expected.TurnLimit);
-    EXPECT_EQ(s.module.TurnCount, 0);
-    EXPECT_EQ(s.module.NoBetNoticeShown, 0);
+    EXPECT_EQ(s.module, startValues());
     EXPECT_EQ(s.dice.randomized, 1);
     EXPECT_EQ(displaysOf(s.form1()), (Displays{"0", "0", "0", "100", "0", "######"}));
     EXPECT_TRUE(child<QRadioButton>(s.form1(), "Option4").isChecked());

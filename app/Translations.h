@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+namespace kuvel {
+
+// The game in the first of the player's languages that it speaks, with Qt's own
+// catalogue in the same language so that the message boxes' buttons match. Both
+// stay installed while the object lives. English is the game's own text: a player
+// who prefers it, or whose languages have no translation, or whose translation
+// cannot be read, plays in English.
+class Translations {
+public:
+    // languages: best first, as QLocale::uiLanguages() gives them ("de-DE", "pt-BR").
+    explicit Translations(const QStringList& languages, const QString& directory = QStringLiteral(":/i18n"));
+
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+private:
+    QTranslator game_;
+    QTranslator qt_;
+};
+
+}  // namespace kuvel

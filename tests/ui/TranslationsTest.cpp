@@ -1,0 +1,76 @@
+#include "Session.h"
+
+#include "app/Translations.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace kuvel::test {
+namespace {
+
+// What a translation folder holds instead of the game's translations.
+using Folder = std::function<void(const QString& path)>;
+
+void writeGermanFile(const QString& folder, const QByteArray& contents)
+{
+    QFile file(folder + QStringLiteral("/kuvel_de.qm"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+QByteArray firstHalfOfTheGermanTranslation()
+{
+    QFile file(QStringLiteral(":/i18n/kuvel_de.qm"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    return whole.left(whole.size() / 2);
+}
+
+struct Choice {
+    const char* name;
+    QStringList languages;
+    const char* money;  // the title over the money box
+    const char* ok;     // the message boxes' button
+    Folder folder = {};  // none: the translations built into the game
+};
+
+void PrintTo(const Choice& c, std::ostream* out) { *out << c.name; }
+
+class PlayersLanguage : public testing::TestWithParam<Choice> {};
+
+TEST_P(PlayersLanguage, ChoosesTheFirstTheGameSpeaksOrElseEnglish)
+{
+    const Choice& c = GetParam();
+    QTemporaryDir scratch;
+    if (c.folder)
+        c.folder(scratch.path());
+    const Translations translations(c.languages, c.folder ? scratch.path() : QStringLiteral(":/i18n"));
+    Session s;
+    EXPECT_EQ(s.form1().caption(Control::Label21), c.money);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK").toStdString(), c.ok);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, PlayersLanguage,
+    testing::Values(Choice{"German", {"de-DE"}, "Geld", "OK"}, Choice{"French", {"fr-FR"}, "Argent", "OK"},
+                    Choice{"Spanish", {"es-ES"}, "Dinero", "Aceptar"},
+                    Choice{"BrazilianPortuguese", {"pt-BR"}, "Dinheiro", "OK"},
+                    Choice{"JapaneseHasNoTranslation", {"ja-JP", "ja"}, "Money", "OK"},
+                    Choice{"TheCLocale", {"C"}, "Money", "OK"}, Choice{"NoLanguageAtAll", {}, "Money", "OK"},
+                    Choice{"EnglishPreferredToGerman", {"en-US", "de-DE"}, "Money", "OK"},
+                    Choice{"FrenchAfterJapanese", {"ja-JP", "fr-FR"}, "Argent", "OK"},
+                    Choice{"MissingFolder", {"de-DE"}, "Money", "OK",
+                           [](const QString& path) { QDir(path).removeRecursively(); }},
+                    Choice{"FileThatIsNoTranslation", {"de-DE"}, "Money", "OK",
+                           [](const QString& path) { writeGermanFile(path, "Wurf, Punkte, Geld"); }},
+                    Choice{"TruncatedTranslation", {"de-DE"}, "Money", "OK",
+                           [](const QString& path) { writeGermanFile(path, firstHalfOfTheGermanTranslation()); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kuvel::test

@@ -1,0 +1,22 @@
+#include "LineBreaksAsBlanks.h"
+
+namespace kuvel::ui {
+
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+}  // namespace
+
+QValidator::State LineBreaksAsBlanks::validate(QString& input, int&) const
+{
+    for (QChar& c : input)
+        if (isLineBreak(c))
+            c = u' ';
+    return Acceptable;
+}
+
+}  // namespace kuvel::ui
