@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 # Sets up a Debian 12 machine for Kuvel, builds it, and plays or tests it.
 #   ./build.sh play   install what is missing, build, start the game
 #   ./build.sh test   install what is missing, build, run every test

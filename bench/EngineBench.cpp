@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Kuvel developers
 // The engine's speed on the in-memory platform: one press of "Ready To Go", and all
 // 46,656 rolls counted and scored. Run in a RelWithDebInfo or Release build:
 //   BUILD/bench/kuvel_engine_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true

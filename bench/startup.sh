@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 # Start-up time and memory of kuvel against a bare Qt window with the same controls.
 #
 #   bench/startup.sh [BUILD_DIR] [RUNS]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Kuvel developers
 // The bet dialog's "OK" on in-memory windows, with fuzzed box texts and money.
 // Input: three lines, the money (its digits, taken modulo 32768: money is never
 // negative), the text of Text1 and the text of Text2.

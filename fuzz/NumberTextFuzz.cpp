@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Kuvel developers
 // Text to number and to a 16-bit integer, with a full stop and with a comma as the
 // decimal point: no crash, no undefined behaviour, and the answers agree.
 //   - The integer is the number rounded half to even, or Overflow outside the

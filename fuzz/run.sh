@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 # Runs every fuzz target for a while, each over a copy of its committed corpus, so
 # the inputs found along the way stay out of the repository.
 #

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """Checks one translation against the texts the game shows, and says what to fix:
 a text the .ts lacks or leaves unfinished, a text the game no longer shows, a
 translation that drops a placeholder (%1) or changes a number, a file that is not

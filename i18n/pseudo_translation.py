@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """Fills a .ts file that lupdate extracted with a pseudo-translation: every text
 becomes itself in brackets, "Pair" becomes "[Pair]". Under it, any text the player
 meets without brackets has bypassed translation.

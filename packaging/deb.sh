@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 # Builds the Debian package as a distribution builds one: hardened with the flags of
 # dpkg-buildflags, laid out under /usr with the game in /usr/games, without the tests.
 #   packaging/deb.sh BUILD_DIR [CMAKE_OPTION...]

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Kuvel developers
 // A bare window with Form1's 37 controls: the same kinds, texts, places, sizes and
 // hidden counters, with the toolkit's default fonts and colours and no behaviour.
 // Whatever kuvel needs beyond this to start is its own cost.

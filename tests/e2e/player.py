@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """Plays the running game as a person does: the mouse and the keyboard go through
 the X server (xdotool), and what the windows and message boxes show is read over
 the accessibility bus, as a screen reader reads it."""

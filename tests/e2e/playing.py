@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """The moves of a game that both the mouse and the keyboard tests make, and what
 a player reads off the main window."""
 

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """What the game says and pays, as a player can check it against the dice shown."""
 
 from collections import Counter

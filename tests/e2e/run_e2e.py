@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """Runs end-to-end tests of the game on a private desktop: its own X display,
 window manager, D-Bus session and accessibility bus, all stopped afterwards.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """Screenshots of the game at several scale factors, for a person to look at: the
 main window, the bet dialog, a message box over the main window and the main
 window after that turn, on a private desktop, in the desktop's default colours or

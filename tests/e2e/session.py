@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """A private desktop for playing the game: its own X display, a window manager
 and an accessibility bus, all stopped again however the run ends."""
 

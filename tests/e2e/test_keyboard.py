@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """A whole game with Tab, the arrow keys and Enter alone, finding each control the
 way a screen reader user does: by what the accessibility bus says has the focus.
 The focus after every step is printed, a transcript of the game."""

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Kuvel developers
 """Runs the built game with each command line of the table and checks that it
 answers on the right stream with the right status and never starts the game.
 
