@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "CommandLine.h"
 
+#include "Translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,6 +44,7 @@ void answerInformationRequests(int& argc, char** argv)
     if (argc < 2)
         return;
     const QCoreApplication app(argc, argv);
+    const Translations translations(QLocale::system().uiLanguages());
     QCommandLineParser parser;
     describe(parser);
     // Qt's own options are unknown here, and only a display-bound application lists

@@ -19,13 +19,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(KUVEL_VERSION));
     kuvel::app::answerInformationRequests(argc, argv);
     QApplication app(argc, argv);
+    const kuvel::Translations translations(QLocale::system().uiLanguages());
     if (!kuvel::app::acceptCommandLine(app))
         return kuvel::app::UsageErrorStatus;
     // The desktop entry's drawing, on the windows and the message boxes.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kuvel.svg")));
     // Wayland compositors take the task bar's icon from the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KUVEL_APP_ID));
-    const kuvel::Translations translations(QLocale::system().uiLanguages());
 
     kuvel::Module1 module;
     kuvel::Rnd random;

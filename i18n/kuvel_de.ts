@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game against the computer.</source>
+        <translation>Ein Würfelspiel gegen den Computer.</translation>
+    </message>
+    <message>
+        <source>An argument is not valid text in this locale.</source>
+        <translation>Ein Argument ist in dieser Sprachumgebung kein gültiger Text.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Die 1</source>

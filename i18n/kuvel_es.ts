@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game against the computer.</source>
+        <translation>Un juego de dados contra la máquina.</translation>
+    </message>
+    <message>
+        <source>An argument is not valid text in this locale.</source>
+        <translation>Un argumento no es un texto válido en esta configuración regional.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Die 1</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game against the computer.</source>
+        <translation>Un jeu de dés contre l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>An argument is not valid text in this locale.</source>
+        <translation>Un argument n’est pas un texte valide dans cette locale.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Die 1</source>

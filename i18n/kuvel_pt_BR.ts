@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game against the computer.</source>
+        <translation>Um jogo de dados contra o computador.</translation>
+    </message>
+    <message>
+        <source>An argument is not valid text in this locale.</source>
+        <translation>Um argumento não é um texto válido nesta localidade.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Die 1</source>

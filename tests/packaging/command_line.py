@@ -45,6 +45,11 @@ class CommandLine(unittest.TestCase):
     def test_each_command_line(self):
         self.check(CASES, dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8"))
 
+    def test_in_the_players_language(self):
+        """The refusal, the usage and the description come in the player's language."""
+        german = [(["50"], 2, "", "kuvel: Unerwartetes Argument „50“.\nAufruf: "), (["--help"], 0, "Aufruf: ", "")]
+        self.check(german, dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="de_DE.UTF-8"))
+
     def test_help_and_version_on_a_text_console(self):
         """Without a display Qt's window system would abort the program."""
         console = {name: value for name, value in os.environ.items() if name not in ("DISPLAY", "WAYLAND_DISPLAY")}
