@@ -16,7 +16,7 @@ PACKAGES=(
     clang libclang-rt-14-dev
     libqt6svg6 desktop-file-utils appstream dpkg-dev file
     lintian devscripts man-db groff-base
-    openbox dbus at-spi2-core python3-pyatspi
+    openbox dbus at-spi2-core python3-pyatspi orca
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext locales python3
 )
 

@@ -18,6 +18,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Kuvel"));
     QApplication::setApplicationVersion(QStringLiteral(KUVEL_VERSION));
     kuvel::app::answerInformationRequests(argc, argv);
+    // Qt's GTK platform theme starts GTK, whose own accessibility bridge would add a
+    // second, empty application of this name beside the game's windows on the bus.
+    // GTK leaves its bridge out under NO_AT_BRIDGE; Qt's bridge does not read it.
+    qputenv("NO_AT_BRIDGE", "1");
     QApplication app(argc, argv);
     const kuvel::Translations translations(QLocale::system().uiLanguages());
     if (!kuvel::app::acceptCommandLine(app))

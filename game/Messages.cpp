@@ -115,6 +115,13 @@ const char* englishText(Message id)
     case Message::FloatingPointError:
         //: %1 names the calculation, in English
         return KUVEL_TRANSLATE_NOOP("Message", "Floating-point error: %1");
+    case Message::TurnSummary:
+        //: Read by screen readers after each turn. %1 to %6 are the dice, %7 the turns played,
+        //: %8 the player's points, %9 the computer's points, all in digits
+        return KUVEL_TRANSLATE_NOOP("Message", "Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.");
+    case Message::MoneySummary:
+        //: Read by screen readers after a settled game. %1 is the money, %2 the bet, in digits
+        return KUVEL_TRANSLATE_NOOP("Message", "Money %1, bet %2.");
     }
     return "";
 }

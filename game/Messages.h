@@ -47,6 +47,8 @@ enum class Message {
     TooLargeANumber,
     NumberOutsideInt16,
     FloatingPointError,
+    TurnSummary,
+    MoneySummary,
 };
 
 // The translation context every message is filed under.

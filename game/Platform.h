@@ -23,6 +23,9 @@ public:
     // icon, titled with the application's name; returns once the player has
     // dismissed it.
     virtual void message(Message id, const std::vector<Value>& values = {}) = 0;
+    // What a turn leaves on the board, in words, said once its messages are gone: the
+    // platform puts it into the player's language where a screen reader speaks it.
+    virtual void summarise(const std::vector<Phrase>& summary) = 0;
     // Asks for the end of the program; the caller returns straight after.
     virtual void endProgram() = 0;
     // The generator the dice come from.

@@ -10,6 +10,8 @@
 #include "Settlement.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace kuvel {
 
@@ -42,6 +44,20 @@ void countTurn(Module1& m, Window& form1)
     m.TurnCount = saturated16(m.TurnCount + 1);
 }
 
+// The dice, the turn and both totals as the window shows them.
+Phrase turnSummary(const Window& form1)
+{
+    std::vector<std::string> values;
+    for (Control shown : {Label1, Label2, Label3, Label4, Label5, Label6, T1, T2, T3})
+        values.push_back(form1.caption(shown));
+    return {Message::TurnSummary, values};
+}
+
+Phrase moneySummary(const Window& form1)
+{
+    return {Message::MoneySummary, {form1.text(Text4), form1.text(Text5)}};
+}
+
 }  // namespace
 
 void Form1_Command1_Click(Module1& m, Platform& platform)
@@ -53,7 +69,13 @@ void Form1_Command1_Click(Module1& m, Platform& platform)
     countMatches(platform.Form1());
     scoreRoll(m, platform);
     addComputerPoints(m, platform.Form1());
+    // Taken before a settlement sets the board back to zeros, which is not what was played.
+    std::vector<Phrase> summary{turnSummary(platform.Form1())};
     settleIfDue(m, platform);
+    const bool settled = m.TurnCount == 0;  // counted at least once above, so only a reset leaves 0
+    if (settled)
+        summary.push_back(moneySummary(platform.Form1()));
+    platform.summarise(summary);
 }
 
 }  // namespace kuvel

@@ -304,5 +304,15 @@
         <extracomment>%1 names the calculation, in English</extracomment>
         <translation>Error de coma flotante: %1</translation>
     </message>
+    <message>
+        <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
+        <extracomment>Read by screen readers after each turn. %1 to %6 are the dice, %7 the turns played, %8 the player&apos;s points, %9 the computer&apos;s points, all in digits</extracomment>
+        <translation>Dados %1 %2 %3 %4 %5 %6. Tiro %7. Tú %8, máquina %9.</translation>
+    </message>
+    <message>
+        <source>Money %1, bet %2.</source>
+        <extracomment>Read by screen readers after a settled game. %1 is the money, %2 the bet, in digits</extracomment>
+        <translation>Dinero %1, apuesta %2.</translation>
+    </message>
 </context>
 </TS>

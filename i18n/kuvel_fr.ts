@@ -304,5 +304,15 @@
         <extracomment>%1 names the calculation, in English</extracomment>
         <translation>Erreur de virgule flottante&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
+        <extracomment>Read by screen readers after each turn. %1 to %6 are the dice, %7 the turns played, %8 the player&apos;s points, %9 the computer&apos;s points, all in digits</extracomment>
+        <translation>Dés %1 %2 %3 %4 %5 %6. Tour %7. Toi %8, ordinateur %9.</translation>
+    </message>
+    <message>
+        <source>Money %1, bet %2.</source>
+        <extracomment>Read by screen readers after a settled game. %1 is the money, %2 the bet, in digits</extracomment>
+        <translation>Argent %1, mise %2.</translation>
+    </message>
 </context>
 </TS>

@@ -33,8 +33,11 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
     letEnterPressButtons(*this);
     keepTabStopOnCheckedOption(*this);
 
-    connect(ui_->Command1, &QPushButton::clicked, this,
-            [&module, &platform] { runHandler(platform, [&] { Form1_Command1_Click(module, platform); }); });
+    connect(ui_->Command1, &QPushButton::clicked, this, [this, &module, &platform] {
+        // The last turn's summary goes, so that no message box of this one finds it stale.
+        describeTurn({});
+        runHandler(platform, [&] { Form1_Command1_Click(module, platform); });
+    });
     connect(ui_->Command2, &QPushButton::clicked, this,
             [&platform] { runHandler(platform, [&] { Form1_Command2_Click(platform); }); });
     ui_->Command1->setFocus();
@@ -45,6 +48,11 @@ Form1::~Form1() = default;
 void Form1::focusAfterBetDialog(bool betPlaced)
 {
     (betPlaced ? ui_->Command1 : ui_->Command2)->setFocus();
+}
+
+void Form1::describeTurn(const QString& summary)
+{
+    ui_->Command1->setAccessibleDescription(summary);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

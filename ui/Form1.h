@@ -27,6 +27,11 @@ public:
     // bet was placed, since "Make a bet" does nothing while it stands; otherwise
     // back to "Make a bet".
     void focusAfterBetDialog(bool betPlaced);
+    // What the last turn left on the board, as the description of "Ready To Go": a
+    // screen reader speaks it after the button's name when the focus comes back there
+    // from the turn's messages, and again when asked where the player is. A label's
+    // description would never be spoken, and one on each message box would repeat it.
+    void describeTurn(const QString& summary);
 
 protected:
     // Closing the main window ends the program, also while the bet dialog exists.

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "QtPlatform.h"
 
+#include "AccessibleLineEdit.h"
 #include "Fonts.h"
 
 #include "game/Handler.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -18,6 +20,7 @@ QtPlatform::QtPlatform(Module1& module, RandomSource& random, MessageBoxes& mess
     : module_(module), random_(random), messages_(messages)
 {
     useFontSubstitutes();
+    answerForLineEdits();
     form1_ = std::make_unique<ui::Form1>(module_, *this);
     runHandler(*this, [this] { Form1_Load(module_, *this); });
 }
@@ -40,12 +43,26 @@ QWidget* QtPlatform::visibleWindow() const
     return form1_.get();
 }
 
+namespace {
+
+std::string translated(Message id)
+{
+    return QCoreApplication::translate(MessageContext, englishText(id)).toStdString();
+}
+
+}  // namespace
+
 void QtPlatform::message(Message id, const std::vector<Value>& values)
 {
-    const std::string text = wording(id, values, [](Message m) {
-        return QCoreApplication::translate(MessageContext, englishText(m)).toStdString();
-    });
-    messages_.show(visibleWindow(), QString::fromStdString(text));
+    messages_.show(visibleWindow(), QString::fromStdString(wording(id, values, translated)));
+}
+
+void QtPlatform::summarise(const std::vector<Phrase>& summary)
+{
+    QStringList spoken;
+    for (const Phrase& phrase : summary)
+        spoken << QString::fromStdString(fillPlaceholders(translated(phrase.id), phrase.values));
+    form1_->describeTurn(spoken.join(u' '));
 }
 
 void QtPlatform::endProgram()

@@ -26,6 +26,8 @@ public:
     ui::Form2& Form2() override;
     // The message in the player's language, from the translations loaded at start.
     void message(Message id, const std::vector<Value>& values) override;
+    // In the player's language, on the button the focus comes back to after the turn.
+    void summarise(const std::vector<Phrase>& summary) override;
     // Hides both windows and leaves the event loop with status 0.
     void endProgram() override;
     RandomSource& random() override { return random_; }

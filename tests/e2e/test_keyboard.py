@@ -29,7 +29,8 @@ def described(control):
     return what
 
 
-class KeyboardGame(GameTestCase):
+class KeyboardPlayer(GameTestCase):
+    """Moves with the keyboard alone, each checked by where the focus lands."""
     by_keyboard = True
 
     def focused(self, window):
@@ -84,6 +85,8 @@ class KeyboardGame(GameTestCase):
         self.expect_focus("Form1", "Ready To Go", PUSH_BUTTON, "the turn's messages")
         return turn
 
+
+class KeyboardGame(KeyboardPlayer):
     def test_a_whole_game_with_the_keyboard_alone(self):
         print(flush=True)  # the transcript starts on a line of its own
         self.expect_focus("Form1", "Ready To Go", PUSH_BUTTON, "start")

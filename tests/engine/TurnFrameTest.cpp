@@ -123,6 +123,8 @@ TEST(TurnFrame, The49thPressDoesNotSettleAndThe50thDoes)
     EXPECT_EQ(g.m.TurnCount, 49);
     EXPECT_EQ(g.form1().caption(T1), "49");
     EXPECT_EQ(g.p.messages.size(), 1u + 49u) << "the notice and one scoring message per turn";
+    // 66 points a turn against the 5 a turn the computer starts with.
+    EXPECT_EQ(g.p.summaries.back(), "Dice 1 2 3 4 5 6. Turn 49. You 3234, computer 245.");
 
     g.newMessages();
     g.turn(AllDifferent);
@@ -132,6 +134,9 @@ TEST(TurnFrame, The49thPressDoesNotSettleAndThe50thDoes)
     EXPECT_EQ(shown[2], "REMEMBER TO BID");
     EXPECT_EQ(g.m.TurnCount, 0);
     EXPECT_EQ(g.form1().caption(T1), "0");
+    EXPECT_EQ(g.p.summaries.back(), "Dice 1 2 3 4 5 6. Turn 50. You 3300, computer 250. Money 100, bet 0.")
+        << "the game as played, not the board reset to zeros, then the money after the settlement";
+    EXPECT_EQ(g.p.summaries.size(), 50u) << "said once a turn";
 }
 
 TEST(TurnFrame, T1AndTurnCountStopAt32767Together)

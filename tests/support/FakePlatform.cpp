@@ -32,6 +32,14 @@ void FakePlatform::message(kuvel::Message id, const std::vector<Value>& values)
         onMessage(messages.back());
 }
 
+void FakePlatform::summarise(const std::vector<Phrase>& summary)
+{
+    std::string spoken;
+    for (const Phrase& phrase : summary)
+        spoken += (spoken.empty() ? "" : " ") + english(phrase.id, {phrase.values.begin(), phrase.values.end()});
+    summaries.push_back(spoken);
+}
+
 std::vector<std::string> FakePlatform::messageTexts() const
 {
     std::vector<std::string> texts;

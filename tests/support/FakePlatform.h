@@ -44,6 +44,8 @@ public:
     Window& Form2() override;
     // Recorded in English.
     void message(kuvel::Message id, const std::vector<Value>& values) override;
+    // Recorded in English, the phrases joined as they are spoken.
+    void summarise(const std::vector<Phrase>& summary) override;
     void endProgram() override { ended = true; }
     RandomSource& random() override { return random_; }
 
@@ -55,6 +57,7 @@ public:
     FakeWindow form1 = FakeWindow::form1();
     std::optional<FakeWindow> form2;
     std::vector<Message> messages;
+    std::vector<std::string> summaries;
     bool ended = false;
     ChosenValues dice;
     // Runs inside message(), after recording it, like a player acting on the box.
