@@ -76,7 +76,7 @@
     <message>
         <source>Turn</source>
         <extracomment>Title over the turns played; the box beside it covers its right end, so about 48 pixels show at 18 pt.</extracomment>
-        <translation>Worp</translation>
+        <translation>Gooi</translation>
     </message>
     <message>
         <source>Points</source>
