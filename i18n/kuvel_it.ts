@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>A single pair...could it get any worse? You get a point for that.</source>
-        <translation>Una coppia sola… poteva andare peggio? Per questa ti becchi un punto.</translation>
+        <translation>Una coppia sola… c’è di peggio? Per questa ti becchi un punto.</translation>
     </message>
     <message>
         <source>What an exotic rarity! All of your numbers are different - I&apos;ll give you 66 points for that!</source>
