@@ -8,7 +8,7 @@ import subprocess
 import sys
 
 EXEMPT_PREFIXES = ("fuzz/corpus/", "packaging/debian/")
-EXEMPT = {"COPYING", "NEWS", "packaging/po/LINGUAS", "packaging/po/kuvel.pot"}
+EXEMPT = {"COPYING", "NEWS", "packaging/po/kuvel.pot"}
 
 
 def exempt(path):

@@ -39,6 +39,7 @@ struct Choice {
     const char* money;  // the title over the money box
     const char* ok;     // the message boxes' button
     Folder folder = {};  // none: the translations built into the game
+    const char* usage = "Usage: %1";  // the command line's, Qt's own text
 };
 
 void PrintTo(const Choice& c, std::ostream* out) { *out << c.name; }
@@ -55,17 +56,24 @@ TEST_P(PlayersLanguage, ChoosesTheFirstTheGameSpeaksOrElseEnglish)
     Session s;
     EXPECT_EQ(s.form1().caption(Control::Label21), c.money);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK").toStdString(), c.ok);
+    EXPECT_EQ(QCoreApplication::translate("QCommandLineParser", "Usage: %1").toStdString(), c.usage);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, PlayersLanguage,
-    testing::Values(Choice{"German", {"de-DE"}, "Geld", "OK"}, Choice{"French", {"fr-FR"}, "Argent", "OK"},
-                    Choice{"Spanish", {"es-ES"}, "Dinero", "Aceptar"},
-                    Choice{"BrazilianPortuguese", {"pt-BR"}, "Dinheiro", "OK"},
+    testing::Values(Choice{"German", {"de-DE"}, "Geld", "OK", {}, "Aufruf: %1"},
+                    Choice{"French", {"fr-FR"}, "Argent", "OK", {}, "Utilisation : %1"},
+                    Choice{"Spanish", {"es-ES"}, "Dinero", "Aceptar", {}, "Uso: %1"},
+                    Choice{"BrazilianPortuguese", {"pt-BR"}, "Dinheiro", "OK", {}, "Uso: %1"},
+                    Choice{"EuropeanPortuguese", {"pt-PT"}, "Dinheiro", "OK", {}, "Utilização: %1"},
+                    Choice{"AngolanFindsEuropeanPortuguese", {"pt-AO"}, "Dinheiro", "OK", {}, "Utilização: %1"},
+                    Choice{"BelgianFindsDutch", {"nl-BE"}, "Geld", "OK", {}, "Gebruik: %1"},
+                    Choice{"FinlandFindsSwedish", {"sv-FI"}, "Pengar", "OK", {}, "Användning: %1"},
+                    Choice{"BritishEnglishPreferredToGerman", {"en-GB", "de-DE"}, "Money", "OK"},
                     Choice{"JapaneseHasNoTranslation", {"ja-JP", "ja"}, "Money", "OK"},
                     Choice{"TheCLocale", {"C"}, "Money", "OK"}, Choice{"NoLanguageAtAll", {}, "Money", "OK"},
                     Choice{"EnglishPreferredToGerman", {"en-US", "de-DE"}, "Money", "OK"},
-                    Choice{"FrenchAfterJapanese", {"ja-JP", "fr-FR"}, "Argent", "OK"},
+                    Choice{"FrenchAfterJapanese", {"ja-JP", "fr-FR"}, "Argent", "OK", {}, "Utilisation : %1"},
                     Choice{"MissingFolder", {"de-DE"}, "Money", "OK",
                            [](const QString& path) { QDir(path).removeRecursively(); }},
                     Choice{"FileThatIsNoTranslation", {"de-DE"}, "Money", "OK",
