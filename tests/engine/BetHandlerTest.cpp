@@ -19,7 +19,10 @@ struct BetShown {
     bool opens;
 };
 
-void PrintTo(const BetShown& b, std::ostream* out) { *out << testing::PrintToString(b.text5) << (b.opens ? " opens" : " stands"); }
+void PrintTo(const BetShown& b, std::ostream* out)
+{
+    *out << testing::PrintToString(b.text5) << (b.opens ? " opens" : " stands");
+}
 
 class MakeABet : public testing::TestWithParam<BetShown> {};
 
@@ -52,7 +55,10 @@ struct Accepted {
     int turnLimit;
 };
 
-void PrintTo(const Accepted& a, std::ostream* out) { *out << testing::PrintToString(a.stake) << " for " << testing::PrintToString(a.turns); }
+void PrintTo(const Accepted& a, std::ostream* out)
+{
+    *out << testing::PrintToString(a.stake) << " for " << testing::PrintToString(a.turns);
+}
 
 class OkAccepts : public testing::TestWithParam<Accepted> {};
 
@@ -84,7 +90,10 @@ struct Refused {
     Control box;
 };
 
-void PrintTo(const Refused& r, std::ostream* out) { *out << testing::PrintToString(r.stake) << " for " << testing::PrintToString(r.turns); }
+void PrintTo(const Refused& r, std::ostream* out)
+{
+    *out << testing::PrintToString(r.stake) << " for " << testing::PrintToString(r.turns);
+}
 
 class OkRefuses : public testing::TestWithParam<Refused> {};
 

@@ -109,7 +109,10 @@ struct Rounding {
     const char* rarity = "What an exotic rarity!";  // how the turn's message starts
 };
 
-void PrintTo(const Rounding& r, std::ostream* out) { *out << testing::PrintToString(std::string(r.typed)) << " in " << r.language; }
+void PrintTo(const Rounding& r, std::ostream* out)
+{
+    *out << testing::PrintToString(std::string(r.typed)) << " in " << r.language;
+}
 
 class BetRounding : public testing::TestWithParam<Rounding> {};
 
