@@ -7,29 +7,33 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(
+# What building and playing the game needs.
+PLAY_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev libbenchmark-dev libboost-math-dev
-    fonts-liberation fonts-dejavu-core
-    xvfb x11-utils xdotool libxcb1-dev
-    clang libclang-rt-14-dev
-    libqt6svg6 desktop-file-utils appstream dpkg-dev file
-    lintian devscripts man-db groff-base
-    openbox dbus at-spi2-core python3-pyatspi orca
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext locales python3
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
+    libqt6svg6 fonts-liberation fonts-dejavu-core
 )
 
-# The translated game is tested and played in these.
-LOCALES=(de_DE.UTF-8 fr_FR.UTF-8 es_ES.UTF-8 pt_BR.UTF-8)
+# What the tests, benchmarks and fuzzers add to it.
+TEST_PACKAGES=(
+    libgtest-dev libbenchmark-dev libboost-math-dev
+    clang libclang-rt-14-dev
+    xvfb x11-utils xdotool libxcb1-dev openbox dbus at-spi2-core python3-pyatspi orca
+    desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base
+    locales python3
+)
+
+# The translated game is tested in these: the second column of i18n/LANGUAGES.
+mapfile -t LOCALES < <(awk '!/^#/ && NF { print $2 }' i18n/LANGUAGES)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-install_missing() {
+install_missing() {  # install_missing PACKAGE...
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return
@@ -59,30 +63,33 @@ build() {  # build DIR [cmake options...]
     cmake --build "$dir"
 }
 
+# A folder of its own: a game-only configuration cached in build/ would leave the
+# tests unbuilt there.
 play() {
-    build build
-    exec ./build/app/kuvel
+    build build-play -DBUILD_TESTING=OFF
+    exec ./build-play/app/kuvel
 }
 
 # The fuzz targets only: the rest of a clang build with fuzzer instrumentation is not needed.
 fuzz() {
-    cmake -S . -B build-fuzz -G Ninja -DKUVEL_FUZZ=ON -DKUVEL_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++
+    cmake -S . -B build-fuzz -G Ninja -DBUILD_TESTING=ON -DKUVEL_FUZZ=ON -DKUVEL_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++
     cmake --build build-fuzz --target kuvel_fuzz_numbers kuvel_fuzz_bet
     fuzz/run.sh build-fuzz 60
 }
 
+# A run that finds no test fails: it would otherwise pass on nothing.
 run_tests() {
-    build build
-    ctest --test-dir build --output-on-failure -LE soak
-    ctest --test-dir build --output-on-failure -L soak
-    build build-asan -DKUVEL_SANITIZE=ON -DKUVEL_BENCH=OFF
+    build build -DBUILD_TESTING=ON
+    ctest --test-dir build --output-on-failure --no-tests=error -LE soak
+    ctest --test-dir build --output-on-failure --no-tests=error -L soak
+    build build-asan -DBUILD_TESTING=ON -DKUVEL_SANITIZE=ON -DKUVEL_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure -LE 'soak|e2e|deb'
+        ctest --test-dir build-asan --output-on-failure --no-tests=error -LE 'soak|e2e|deb'
     fuzz
 }
 
 case "${1:-}" in
-    play) install_missing; generate_locales; play ;;
-    test) install_missing; generate_locales; run_tests ;;
+    play) install_missing "${PLAY_PACKAGES[@]}"; play ;;
+    test) install_missing "${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}"; generate_locales; run_tests ;;
     *) echo "usage: $0 play|test" >&2; exit 2 ;;
 esac

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "CommandLine.h"
 
+#include "QtOptions.h"
 #include "Translations.h"
 
 #include <QCommandLineParser>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace kuvel::app {
 
@@ -19,14 +21,16 @@ namespace {
 void describe(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "A dice game against the computer."));
+    // Qt's own options have one dash and whole words, so a mistyped one is named as typed.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
 }
 
-bool refuse(const QCommandLineParser& parser, const QString& program, const QString& why)
+Request refuse(const QCommandLineParser& parser, const QString& program, const QString& why)
 {
     std::fputs(qPrintable(QStringLiteral("%1: %2\n%3").arg(program, why, parser.helpText())), stderr);
-    return false;
+    return Request::Refuse;
 }
 
 // Undecodable bytes arrive as replacement characters; quoting them back would only
@@ -36,30 +40,10 @@ bool isValidText(const QString& argument)
     return !argument.contains(QChar::ReplacementCharacter);
 }
 
-}  // namespace
-
-void answerInformationRequests(int& argc, char** argv)
-{
-    // Without arguments the game starts at once, with no console application before it.
-    if (argc < 2)
-        return;
-    const QCoreApplication app(argc, argv);
-    const Translations translations(QLocale::system().uiLanguages());
-    QCommandLineParser parser;
-    describe(parser);
-    // Qt's own options are unknown here, and only a display-bound application lists
-    // them for --help-all.
-    if (parser.parse(QCoreApplication::arguments()) && parser.positionalArguments().isEmpty() &&
-        !parser.isSet(QStringLiteral("help-all")))
-        parser.process(app);
-}
-
-bool acceptCommandLine(const QCoreApplication& app)
+Request read(const QStringList& arguments)
 {
     QCommandLineParser parser;
     describe(parser);
-
-    const QStringList arguments = QCoreApplication::arguments();
     const QString program = QFileInfo(arguments.constFirst()).fileName();
     if (!std::all_of(arguments.cbegin(), arguments.cend(), isValidText))
         return refuse(parser, program,
@@ -70,9 +54,34 @@ bool acceptCommandLine(const QCoreApplication& app)
         return refuse(parser, program,
                       QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(QStringLiteral("help-all")))
+        return Request::ShowAllHelp;
     // The arguments are known good now, so this only answers --help and --version.
-    parser.process(app);
-    return true;
+    parser.process(arguments);
+    return Request::Play;
+}
+
+}  // namespace
+
+Request readCommandLine(int argc, char** argv)
+{
+    // Without arguments the game starts at once, with no console application before it.
+    if (argc < 2)
+        return Request::Play;
+    // The console application takes Qt's core options (-qmljsdebugger) out of the
+    // arguments it is given; QApplication must still find them in the originals.
+    std::vector<char*> copy(argv, argv + argc + 1);
+    int count = argc;
+    const QCoreApplication app(count, copy.data());
+    const Translations translations(QLocale::system().uiLanguages());
+    return read(withoutQtOptions(QCoreApplication::arguments()));
+}
+
+void showAllHelp()
+{
+    QCommandLineParser parser;
+    describe(parser);
+    parser.process({QCoreApplication::arguments().constFirst(), QStringLiteral("--help-all")});
 }
 
 }  // namespace kuvel::app

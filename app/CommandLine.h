@@ -2,19 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #pragma once
 
-class QCoreApplication;
-
 namespace kuvel::app {
 
-// Answers --help and --version and ends the program there, before the game needs a
-// display, so that they work on a text console too. Whatever else is asked is left
-// to acceptCommandLine, once Qt has taken its own options from the command line.
-void answerInformationRequests(int& argc, char** argv);
+// What the command line leaves for the game to do.
+enum class Request { Play, ShowAllHelp, Refuse };
 
-// The game itself takes no options. --help and --version are answered and end the
-// program there; anything else left once Qt has taken its own options is reported
-// with the usage on stderr, and the result is false: the game must not start.
-bool acceptCommandLine(const QCoreApplication& app);
+// Reads the command line before the game opens a display, so that a text console gets
+// the same answers. The game itself takes no options: --help and --version are
+// answered and end the program there; anything but Qt's own options is reported with
+// the usage on stderr (Refuse). --help-all lists Qt's display options as well, which
+// only an application with a display can name: it is left to showAllHelp.
+Request readCommandLine(int argc, char** argv);
+
+// Prints the usage with Qt's options and ends the program; needs the QApplication.
+void showAllHelp();
 
 // The exit status after a refused command line, as command-line tools use it.
 constexpr int UsageErrorStatus = 2;

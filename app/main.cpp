@@ -17,15 +17,17 @@ int main(int argc, char* argv[])
     // Message boxes have no title of their own and show the application's name.
     QApplication::setApplicationName(QStringLiteral("Kuvel"));
     QApplication::setApplicationVersion(QStringLiteral(KUVEL_VERSION));
-    kuvel::app::answerInformationRequests(argc, argv);
+    const kuvel::app::Request request = kuvel::app::readCommandLine(argc, argv);
+    if (request == kuvel::app::Request::Refuse)
+        return kuvel::app::UsageErrorStatus;
     // Qt's GTK platform theme starts GTK, whose own accessibility bridge would add a
     // second, empty application of this name beside the game's windows on the bus.
     // GTK leaves its bridge out under NO_AT_BRIDGE; Qt's bridge does not read it.
     qputenv("NO_AT_BRIDGE", "1");
     QApplication app(argc, argv);
     const kuvel::Translations translations(QLocale::system().uiLanguages());
-    if (!kuvel::app::acceptCommandLine(app))
-        return kuvel::app::UsageErrorStatus;
+    if (request == kuvel::app::Request::ShowAllHelp)
+        kuvel::app::showAllHelp();
     // The desktop entry's drawing, on the windows and the message boxes.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kuvel.svg")));
     // Wayland compositors take the task bar's icon from the desktop entry of this name.

@@ -19,6 +19,11 @@ struct BetShown {
     bool opens;
 };
 
+void PrintTo(const BetShown& b, std::ostream* out)
+{
+    *out << testing::PrintToString(b.text5) << (b.opens ? " opens" : " stands");
+}
+
 class MakeABet : public testing::TestWithParam<BetShown> {};
 
 TEST_P(MakeABet, OpensTheDialogOnlyWhileNoBetStands)
@@ -50,6 +55,11 @@ struct Accepted {
     int turnLimit;
 };
 
+void PrintTo(const Accepted& a, std::ostream* out)
+{
+    *out << testing::PrintToString(a.stake) << " for " << testing::PrintToString(a.turns);
+}
+
 class OkAccepts : public testing::TestWithParam<Accepted> {};
 
 TEST_P(OkAccepts, TheStakeAndTheTurns)
@@ -79,6 +89,11 @@ struct Refused {
     std::string_view message;
     Control box;
 };
+
+void PrintTo(const Refused& r, std::ostream* out)
+{
+    *out << testing::PrintToString(r.stake) << " for " << testing::PrintToString(r.turns);
+}
 
 class OkRefuses : public testing::TestWithParam<Refused> {};
 

@@ -74,6 +74,8 @@ struct CountedRoll {
     std::array<std::string_view, 5> counters;
 };
 
+void PrintTo(const CountedRoll& r, std::ostream* out) { *out << testing::PrintToString(r.dice); }
+
 class MatchCounting : public testing::TestWithParam<CountedRoll> {};
 
 TEST_P(MatchCounting, FillsTheCountersFromTheCaptions)

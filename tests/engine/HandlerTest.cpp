@@ -81,6 +81,8 @@ struct Fault {
     std::string details;
 };
 
+void PrintTo(const Fault& f, std::ostream* out) { *out << f.name; }
+
 class ErrorReport : public testing::TestWithParam<Fault> {};
 
 TEST_P(ErrorReport, GivesTheDetailsInEnglishWithTheirValuesAsRead)
@@ -100,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"Int16Arithmetic", [] { checked16(-32769); }, "Overflow: -32769 does not fit in -32768 to 32767"},
         Fault{"NotFinite", [] { checkedFloat(HUGE_VAL, "the die formula"); }, "Floating-point error: the die formula"},
         Fault{"FromTheSystem", [] { throw std::runtime_error("the disk is on fire"); }, "the disk is on fire"}),
-    [](const testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 TEST(Handler, AHandlerThatSucceedsShowsNothingAndGoesOn)
 {

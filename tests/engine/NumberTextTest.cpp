@@ -19,6 +19,8 @@ struct Parsed {
     double value;
 };
 
+void PrintTo(const Parsed& p, std::ostream* out) { *out << testing::PrintToString(p.text) << " is " << p.value; }
+
 class TextToDoubleReads : public testing::TestWithParam<Parsed> {};
 
 TEST_P(TextToDoubleReads, TheNumber)
@@ -83,6 +85,8 @@ struct Rounded {
     int value;
 };
 
+void PrintTo(const Rounded& r, std::ostream* out) { *out << testing::PrintToString(r.text) << " is " << r.value; }
+
 class TextToIntegerRounds : public testing::TestWithParam<Rounded> {};
 
 TEST_P(TextToIntegerRounds, HalfToEven)
@@ -132,6 +136,8 @@ struct Written {
     double value;
     std::string text;
 };
+
+void PrintTo(const Written& w, std::ostream* out) { *out << testing::PrintToString(w.text); }
 
 class DoubleToText : public testing::TestWithParam<Written> {};
 

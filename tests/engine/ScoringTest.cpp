@@ -83,12 +83,11 @@ std::vector<ScoredRoll> scoredRolls()
     return rolls;
 }
 
-std::string nameOf(const testing::TestParamInfo<ScoredRoll>& info)
+void PrintTo(const ScoredRoll& r, std::ostream* out)
 {
-    std::string name(Outcomes[info.param.outcome].name);
-    for (int face : info.param.faces)
-        name += std::to_string(face);
-    return name;
+    *out << Outcomes[r.outcome].name;
+    for (int face : r.faces)
+        *out << face;
 }
 
 class Scoring : public testing::TestWithParam<ScoredRoll> {
@@ -131,7 +130,7 @@ TEST_P(Scoring, ColoursItsLabelsHighestFirst)
         EXPECT_EQ(p.colours.log[CombinationLabels.size() + i].first, outcome().coloured[i]) << "colouring " << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(Outcome, Scoring, testing::ValuesIn(scoredRolls()), nameOf);
+INSTANTIATE_TEST_SUITE_P(Outcome, Scoring, testing::ValuesIn(scoredRolls()), testing::PrintToStringParamName());
 
 TEST(ScoringSequence, AKuvelShowsPlainDigitsInT2AndACommaInTheMessage)
 {
@@ -164,6 +163,8 @@ struct TopOfRange {
     int pointsBefore;
     std::size_t outcome;
 };
+
+void PrintTo(const TopOfRange& r, std::ostream* out) { *out << r.pointsBefore << "Plus" << Outcomes[r.outcome].name; }
 
 class ScoringAtTheTopOfTheRange : public testing::TestWithParam<TopOfRange> {};
 
@@ -202,10 +203,7 @@ std::vector<TopOfRange> topOfRange()
 }
 
 INSTANTIATE_TEST_SUITE_P(Scoring, ScoringAtTheTopOfTheRange, testing::ValuesIn(topOfRange()),
-                         [](const testing::TestParamInfo<TopOfRange>& info) {
-                             return std::to_string(info.param.pointsBefore) + "Plus" +
-                                    std::string(Outcomes[info.param.outcome].name);
-                         });
+                         testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace kuvel::test

@@ -39,6 +39,8 @@ struct Ratio {
     int tier;
 };
 
+void PrintTo(const Ratio& r, std::ostream* out) { *out << r.computerPoints << " in " << r.turns << " turns"; }
+
 class PayoutTier : public testing::TestWithParam<Ratio> {};
 
 TEST_P(PayoutTier, OfTheComputersPointsPerTurn)
@@ -96,6 +98,8 @@ struct Win {
     int bet;
     int moneyAfter;
 };
+
+void PrintTo(const Win& w, std::ostream* out) { *out << "tier " << w.tier << " on " << w.money << " bet " << w.bet; }
 
 class Payout : public SettlingTurn, public testing::WithParamInterface<Win> {};
 
@@ -208,6 +212,8 @@ struct Handicap {
     Control option;
     int pointsPerTurn;
 };
+
+void PrintTo(const Handicap& h, std::ostream* out) { *out << controlName(h.option); }
 
 class ComputerPoints : public testing::TestWithParam<Handicap> {};
 

@@ -90,6 +90,11 @@ struct BetShown {
     bool notice;
 };
 
+void PrintTo(const BetShown& b, std::ostream* out)
+{
+    *out << testing::PrintToString(b.text5) << (b.notice ? " notices" : " is a bet");
+}
+
 class NoBetNoticeFor : public testing::TestWithParam<BetShown> {};
 
 TEST_P(NoBetNoticeFor, TheBetShownInText5)

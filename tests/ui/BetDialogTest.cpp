@@ -109,6 +109,11 @@ struct Rounding {
     const char* rarity = "What an exotic rarity!";  // how the turn's message starts
 };
 
+void PrintTo(const Rounding& r, std::ostream* out)
+{
+    *out << testing::PrintToString(std::string(r.typed)) << " in " << r.language;
+}
+
 class BetRounding : public testing::TestWithParam<Rounding> {};
 
 // Halves go to the even neighbour; a pasted line break is a blank. A German player

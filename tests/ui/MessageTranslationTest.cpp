@@ -35,6 +35,8 @@ struct Translated {
     std::string shown;
 };
 
+void PrintTo(const Translated& t, std::ostream* out) { *out << t.name; }
+
 class MessageTranslation : public testing::TestWithParam<Translated> {};
 
 TEST_P(MessageTranslation, ShowsTheTranslationWithTheValuesFilledAfterwards)
