@@ -21,21 +21,16 @@
 namespace kuvel::test {
 namespace {
 
-// Every language the game speaks besides English.
-std::vector<std::string> translated()
+// English first, then every language the game speaks.
+std::vector<std::string> languages()
 {
     std::vector<std::string> all;
-    for (const QString& language : QString::fromLatin1(KUVEL_LANGUAGES).split(u','))
+    for (const QString& language : QStringLiteral("en," KUVEL_LANGUAGES).split(u','))
         all.push_back(language.toStdString());
     return all;
 }
 
-std::vector<std::string> englishAndTranslated()
-{
-    std::vector<std::string> all = translated();
-    all.insert(all.begin(), "en");
-    return all;
-}
+const std::vector<std::string> everyLanguage = languages();
 
 std::string named(const testing::TestParamInfo<std::string>& info) { return info.param; }
 
@@ -46,13 +41,14 @@ protected:
     Translations translations{{QString::fromStdString(GetParam())}};
 };
 
-INSTANTIATE_TEST_SUITE_P(Languages, CaptionsFitIn, testing::ValuesIn(englishAndTranslated()), named);
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionsFitIn, testing::ValuesIn(everyLanguage), named);
 
 // Every letter of a translation is Liberation Sans's own: a letter it lacks would be
 // drawn from another font, which the layout was not measured with.
 class TranslationLettersIn : public testing::TestWithParam<std::string> {};
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslationLettersIn, testing::ValuesIn(translated()), named);
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationLettersIn,
+                         testing::ValuesIn(everyLanguage.begin() + 1, everyLanguage.end()), named);
 
 TEST_P(TranslationLettersIn, AreAllInLiberationSans)
 {
