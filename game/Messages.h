@@ -86,6 +86,16 @@ std::string wording(Message id, const std::vector<Value>& values, TextOf textOf)
     return fillPlaceholders(textOf(id), words);
 }
 
+// Messages said one after the other, as one text, each in the words textOf gives.
+template <typename TextOf>
+std::string sentences(const std::vector<Phrase>& phrases, TextOf textOf)
+{
+    std::string said;
+    for (const Phrase& phrase : phrases)
+        said += (said.empty() ? "" : " ") + fillPlaceholders(textOf(phrase.id), phrase.values);
+    return said;
+}
+
 // The message in English with its values filled in.
 std::string english(Message id, const std::vector<Value>& values = {});
 

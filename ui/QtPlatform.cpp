@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QString>
-#include <QStringList>
 
 #include <string>
 
@@ -59,10 +58,7 @@ void QtPlatform::message(Message id, const std::vector<Value>& values)
 
 void QtPlatform::summarise(const std::vector<Phrase>& summary)
 {
-    QStringList spoken;
-    for (const Phrase& phrase : summary)
-        spoken << QString::fromStdString(fillPlaceholders(translated(phrase.id), phrase.values));
-    form1_->describeTurn(spoken.join(u' '));
+    form1_->describeTurn(QString::fromStdString(sentences(summary, translated)));
 }
 
 void QtPlatform::endProgram()

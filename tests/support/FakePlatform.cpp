@@ -34,10 +34,7 @@ void FakePlatform::message(kuvel::Message id, const std::vector<Value>& values)
 
 void FakePlatform::summarise(const std::vector<Phrase>& summary)
 {
-    std::string spoken;
-    for (const Phrase& phrase : summary)
-        spoken += (spoken.empty() ? "" : " ") + english(phrase.id, {phrase.values.begin(), phrase.values.end()});
-    summaries.push_back(spoken);
+    summaries.push_back(sentences(summary, englishText));
 }
 
 std::vector<std::string> FakePlatform::messageTexts() const
