@@ -306,10 +306,12 @@
     </message>
     <message>
         <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
+        <extracomment>Read by screen readers after each turn. %1 to %6 are the dice, %7 the turns played, %8 the player&apos;s points, %9 the computer&apos;s points, all in digits</extracomment>
         <translation>Kostky %1 %2 %3 %4 %5 %6. Hod %7. Ty %8, počítač %9.</translation>
     </message>
     <message>
         <source>Money %1, bet %2.</source>
+        <extracomment>Read by screen readers after a settled game. %1 is the money, %2 the bet, in digits</extracomment>
         <translation>Peníze %1, sázka %2.</translation>
     </message>
 </context>
@@ -365,6 +367,13 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>

@@ -306,10 +306,12 @@
     </message>
     <message>
         <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
+        <extracomment>Read by screen readers after each turn. %1 to %6 are the dice, %7 the turns played, %8 the player&apos;s points, %9 the computer&apos;s points, all in digits</extracomment>
         <translation>Zarlar %1 %2 %3 %4 %5 %6. Tur %7. Sen %8, bilgisayar %9.</translation>
     </message>
     <message>
         <source>Money %1, bet %2.</source>
+        <extracomment>Read by screen readers after a settled game. %1 is the money, %2 the bet, in digits</extracomment>
         <translation>Para %1, bahis %2.</translation>
     </message>
 </context>
@@ -337,7 +339,7 @@
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Qt'ye özgü seçenekleri içeren yardımı görüntüler.</translation>
+        <translation>Qt&apos;ye özgü seçenekleri içeren yardımı görüntüler.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -345,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Bilinmeyen seçenek '%1'.</translation>
+        <translation>Bilinmeyen seçenek &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -353,18 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>'%1' sonrası değer eksik.</translation>
+        <translation>&apos;%1&apos; sonrası değer eksik.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>'%1' sonrası beklenmeyen değer.</translation>
-    </message>
-</context>
-<context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>OK</source>
-        <translation>Tamam</translation>
+        <translation>&apos;%1&apos; sonrası beklenmeyen değer.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +367,20 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;Tamam</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
     </message>
 </context>
 </TS>

@@ -306,10 +306,12 @@
     </message>
     <message>
         <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
+        <extracomment>Read by screen readers after each turn. %1 to %6 are the dice, %7 the turns played, %8 the player&apos;s points, %9 the computer&apos;s points, all in digits</extracomment>
         <translation>Кубики %1 %2 %3 %4 %5 %6. Хід %7. Ти %8, комп’ютер %9.</translation>
     </message>
     <message>
         <source>Money %1, bet %2.</source>
+        <extracomment>Read by screen readers after a settled game. %1 is the money, %2 the bet, in digits</extracomment>
         <translation>Гроші %1, ставка %2.</translation>
     </message>
 </context>
@@ -345,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Невідома опція '%1'.</translation>
+        <translation>Невідома опція &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -353,18 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Відсутнє значення після '%1'.</translation>
+        <translation>Відсутнє значення після &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Неочікуване значення після '%1'.</translation>
-    </message>
-</context>
-<context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <translation>Неочікуване значення після &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +367,20 @@
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
