@@ -3,27 +3,74 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
+
+#include <optional>
 
 namespace kuvel {
+
+namespace {
+
+// The language a player reads where the game has no translation of their own, and
+// Qt's list of the locale's names does not lead there: Hong Kong and Macao read the
+// Traditional Chinese of Taiwan, Singapore the Simplified Chinese of the mainland,
+// and Nynorsk readers Bokmål.
+std::optional<QLocale> neighbour(const QLocale& locale)
+{
+    if (locale.language() == QLocale::Chinese)
+        return QLocale(QLocale::Chinese,
+                       locale.script() == QLocale::TraditionalHanScript ? QLocale::Taiwan : QLocale::China);
+    if (locale.language() == QLocale::NorwegianNynorsk)
+        return QLocale(QLocale::NorwegianBokmal);
+    return std::nullopt;
+}
+
+}  // namespace
 
 Translations::Translations(const QStringList& languages, const QString& directory)
 {
     for (const QString& language : languages) {
         const QLocale locale(language);
-        if (locale.language() == QLocale::English)
+        if (locale.language() == QLocale::English || load(locale, directory))
             return;
-        // Tries "kuvel_pt_BR.qm", then "kuvel_pt.qm"; a file that is not a
-        // translation does not load.
-        if (game_.load(locale, QStringLiteral("kuvel"), QStringLiteral("_"), directory)) {
-            QCoreApplication::installTranslator(&game_);
-            if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-                QCoreApplication::installTranslator(&qt_);
+        if (const std::optional<QLocale> other = neighbour(locale); other && load(*other, directory))
             return;
-        }
     }
+}
+
+// The names a translation of the locale may have, best first: the locale's own names
+// whole ("pt_Latn_BR", "pt_BR"), then shortened ("pt"). Qt's own search shortens each
+// name before it tries the next, and so gave Brazilian players the European
+// Portuguese of "kuvel_pt.qm" before it looked for "kuvel_pt_BR.qm".
+QStringList Translations::fileNames(const QLocale& locale)
+{
+    QStringList names = locale.uiLanguages();
+    names.replaceInStrings(QStringLiteral("-"), QStringLiteral("_"));
+    for (QString name : QStringList(names))
+        while (name.contains(u'_')) {
+            name.truncate(name.lastIndexOf(u'_'));
+            names.append(name);
+        }
+    names.removeDuplicates();
+    return names;
+}
+
+bool Translations::load(const QLocale& locale, const QString& directory)
+{
+    for (const QString& name : fileNames(locale)) {
+        // A file that is not a translation does not load.
+        const QString path = QStringLiteral("%1/kuvel_%2.qm").arg(directory, name);
+        if (!QFileInfo::exists(path) || !game_.load(path))
+            continue;
+        // The translator installed last is asked first: the game's own wording of Qt's
+        // texts wins over Qt's catalogue, which fills in the rest.
+        if (qt_.load(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qt_);
+        QCoreApplication::installTranslator(&game_);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace kuvel

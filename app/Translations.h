@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -22,6 +23,10 @@ public:
     Translations& operator=(const Translations&) = delete;
 
 private:
+    static QStringList fileNames(const QLocale& locale);
+    // Installs the game's translation for the locale, with Qt's; false if it has none.
+    bool load(const QLocale& locale, const QString& directory);
+
     QTranslator game_;
     QTranslator qt_;
 };
