@@ -13,6 +13,7 @@
 #include "Require.h"
 #include "game/Bet.h"
 #include "game/NumberText.h"
+#include "game/TypedDigits.h"
 
 #include <array>
 #include <charconv>
@@ -72,7 +73,8 @@ void checkAccepted(const test::FakePlatform& p, const Module1& m, const Module1&
 {
     require(p.messages.empty(), "an accepted bet shows no message", data);
     require(m.Money >= 0, "money never goes below 0", data);
-    require(m.Bet == textToInteger(input.stake) && m.TurnLimit == textToInteger(input.turns),
+    require(m.Bet == textToInteger(withAsciiDigits(input.stake)) &&
+                m.TurnLimit == textToInteger(withAsciiDigits(input.turns)),
             "the stake and the turns are the texts read", data);
     require(m.Money == before.Money - m.Bet, "the stake leaves the money", data);
     require(p.form1.text(Text4) == integerToText(m.Money) && p.form1.text(Text5) == integerToText(m.Bet),

@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "Int16.h"
 #include "NumberText.h"
+#include "TypedDigits.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,7 +19,7 @@ using enum Control;
 std::optional<std::int16_t> wholeNumberIn(const Window& form2, Control box)
 {
     try {
-        return textToInteger(form2.text(box));
+        return textToInteger(withAsciiDigits(form2.text(box)));
     } catch (const TypeMismatch&) {
         return std::nullopt;
     } catch (const Overflow&) {

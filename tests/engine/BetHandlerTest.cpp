@@ -81,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(BetHandler, OkAccepts,
                          testing::Values(Accepted{"100", "10", 100, 10}, Accepted{" 2.5 ", "50", 2, 50},
                                          Accepted{"3.5", "50", 4, 50}, Accepted{"0", "50", 0, 50},
                                          Accepted{"10", "0", 10, 0}, Accepted{"10", "-3", 10, -3},
-                                         Accepted{"+10", " 400 ", 10, 400}, Accepted{"10", "32767", 10, 32767}));
+                                         Accepted{"+10", " 400 ", 10, 400}, Accepted{"10", "32767", 10, 32767},
+                                         Accepted{"\u0661\u0660", "\uFF13", 10, 3}));
 
 struct Refused {
     std::string stake;
@@ -129,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"-50", "10", StakeHelp, Text1}, Refused{"1e999", "10", StakeHelp, Text1},
                     Refused{"10", "Number of Turns", TurnsHelp, Text2}, Refused{"10", "abc", TurnsHelp, Text2},
                     Refused{"10", "40000", TurnsHelp, Text2}, Refused{"10", "", TurnsHelp, Text2},
-                    Refused{"101", "10", NegativeMoney, Text1}));
+                    Refused{"101", "10", NegativeMoney, Text1}, Refused{"\u0661\u0660", "\u0E53", TurnsHelp, Text2}));
 
 TEST(BetHandler, AfterARefusalTheCorrectedEntryIsTaken)
 {

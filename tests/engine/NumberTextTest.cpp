@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "game/Errors.h"
 #include "game/NumberText.h"
+#include "game/TypedDigits.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace kuvel::test {
@@ -121,6 +123,43 @@ TEST(NumberText, TextToIntegerRefusesTextThatIsNoNumber)
         EXPECT_THROW(textToInteger(text, FullStop), TypeMismatch);
     }
 }
+
+// What the bet dialog reads from digits a player types with another keyboard.
+struct Typed {
+    std::string text;
+    const NumberLocale& locale;
+    std::optional<int> value;  // none: a type mismatch, as for any text that is no number
+};
+
+void PrintTo(const Typed& t, std::ostream* out)
+{
+    *out << testing::PrintToString(t.text) << " with " << testing::PrintToString(t.locale.decimalPoint);
+}
+
+class TypedDigitsRead : public testing::TestWithParam<Typed> {};
+
+TEST_P(TypedDigitsRead, AsTheSameNumberIn0To9)
+{
+    const Typed& t = GetParam();
+    const std::string ascii = withAsciiDigits(t.text, t.locale);
+    if (t.value)
+        EXPECT_EQ(textToInteger(ascii, t.locale), *t.value) << ascii;
+    else
+        EXPECT_THROW(textToInteger(ascii, t.locale), TypeMismatch) << ascii;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberText, TypedDigitsRead,
+    testing::Values(Typed{"\u0661\u0660", FullStop, 10}, Typed{"\u06F1\u06F2\u06F3", FullStop, 123},
+                    Typed{"\u096A\u0968", FullStop, 42}, Typed{"\uFF11\uFF10", FullStop, 10},
+                    Typed{"\uFF0D\uFF15", FullStop, -5}, Typed{"\uFF0B\uFF13", FullStop, 3},
+                    Typed{"\uFF13\uFF0E\uFF15", FullStop, 4}, Typed{"\u0662\u066B\u0665", FullStop, 2},
+                    Typed{"\u0662\u066B\u0665", Comma, std::nullopt}, Typed{"\u0662,\u0665", Comma, 2},
+                    Typed{"1\u0662", FullStop, 12}, Typed{"\u200F\u0661\u0660\u200E", FullStop, 10},
+                    Typed{"\u061C 7 ", FullStop, 7}, Typed{"1\u200F0", FullStop, std::nullopt},
+                    Typed{"\u0E51\u0E50", FullStop, std::nullopt}, Typed{"\u09E7\u09E6", FullStop, std::nullopt},
+                    Typed{"\xD9", FullStop, std::nullopt}, Typed{"1\xD9\xA1\xD9", FullStop, std::nullopt},
+                    Typed{"\xEF\xBC", FullStop, std::nullopt}, Typed{"\U0001F600", FullStop, std::nullopt}));
 
 TEST(NumberText, IntegersArePlainDigits)
 {

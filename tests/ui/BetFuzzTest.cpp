@@ -103,7 +103,7 @@ private:
         // Line breaks are no spoilers: the boxes turn them into blanks.
         static constexpr std::array<const char*, 20> Spoilers = {
             "a", "x", "Z", "$", ",", "_", "#", "--", "+-", ".", "..", "e", "E+", "\x01", "\x1f", "\x7f",
-            "\xC2\xA0", "\xEF\xBC\x95", "\xE2\x88\x92", "\xC3\xA9"};  // no-break space, fullwidth 5, minus sign, é
+            "\xC2\xA0", "\xE0\xB9\x95", "\xE2\x88\x92", "\xC3\xA9"};  // no-break space, Thai 5, minus sign, é
         static constexpr std::array<const char*, 12> NotNumbers = {
             "", " ", "\t \t", "Amount to Bet", "Number of Turns", "inf", "nan", "0x1A", "1,5", "- 5", "5e", "\xC2\xBD"};
         if (chance(4))
