@@ -4,10 +4,11 @@
 
 #include "CharacterOffsets.h"
 
-#include <QFontMetrics>
 #include <QLineEdit>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kuvel::ui {
 
@@ -149,12 +150,22 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     const int at = units(offset);
     if (at < 0 || at > text.size())
         return {};
-    // Measured from the caret, which the box places wherever its text is aligned or scrolled.
+    // Laid out as the box lays out its text, so that a right-to-left character runs
+    // leftwards from the caret position before it; measured from the caret, which the
+    // box places wherever its text is aligned or scrolled.
+    QTextLayout layout(text, box()->font());
+    QTextOption option;
+    option.setTextDirection(box()->layoutDirection());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
     const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const QFontMetrics metrics = box()->fontMetrics();
-    const int x = caret.x() + metrics.horizontalAdvance(text.left(at)) -
-                  metrics.horizontalAdvance(text.left(box()->cursorPosition()));
-    const int width = at < text.size() ? metrics.horizontalAdvance(text.mid(at, units(offset + 1) - at)) : 1;
+    const qreal origin = caret.x() - line.cursorToX(box()->cursorPosition());
+    const qreal before = line.cursorToX(at);
+    const qreal after = at < text.size() ? line.cursorToX(units(offset + 1)) : before + 1;
+    const int x = qRound(origin + std::min(before, after));
+    const int width = std::max(1, qRound(std::abs(after - before)));
     return {box()->mapToGlobal(QPoint(x, caret.y())), QSize(width, caret.height())};
 }
 

@@ -6,6 +6,7 @@
 #include "CheckedOptionTabStop.h"
 #include "EnterPressesButton.h"
 #include "Fonts.h"
+#include "RightToLeftGeometry.h"
 #include "ui_Form1.h"
 
 #include "game/Bet.h"
@@ -19,6 +20,7 @@ namespace kuvel::ui {
 Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(std::make_unique<Ui::Form1>())
 {
     ui_->setupUi(this);
+    mirrorIfRightToLeft(*this);
     setPointSize(*ui_->Label15, 13.5);
     for (QLabel* value : {ui_->T1, ui_->T2, ui_->T3})
         setPointSize(*value, 9.75);

@@ -6,6 +6,7 @@
 #include "EnterPressesButton.h"
 #include "Fonts.h"
 #include "LineBreaksAsBlanks.h"
+#include "RightToLeftGeometry.h"
 #include "ui_Form2.h"
 
 #include "game/Bet.h"
@@ -18,6 +19,7 @@ namespace kuvel::ui {
 Form2::Form2(Module1& module, Platform& platform) : FormWindow(platform), ui_(std::make_unique<Ui::Form2>())
 {
     ui_->setupUi(this);
+    mirrorIfRightToLeft(*this);
     auto* lineBreaksAsBlanks = new LineBreaksAsBlanks(this);
     for (QLineEdit* box : {ui_->Text1, ui_->Text2}) {
         setPointSize(*box, 13.5);

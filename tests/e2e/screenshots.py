@@ -62,11 +62,18 @@ def shoot(game, window, path):
     subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path], check=True, timeout=30)
 
 
-def in_order(window, role, axis):
-    """The window's controls of this role from left to right (axis 0) or top to
-    bottom (axis 1), whatever their captions' language."""
+def in_order(window, role):
+    """The window's controls of this role from top to bottom, whatever their
+    captions' language."""
     found = [c for c in window.controls() if c.role == role]
-    return sorted(found, key=lambda c: c.centre()[axis])
+    return sorted(found, key=lambda c: c.centre()[1])
+
+
+def main_buttons(form1):
+    """"Ready To Go" and "Make a bet", in any language and laid out in either
+    direction: the first is two lines high, the second one."""
+    buttons = [c for c in form1.controls() if c.role == Atspi.Role.PUSH_BUTTON]
+    return sorted(buttons, key=lambda c: -Atspi.Component.get_extents(c.node, Atspi.CoordType.SCREEN).height)
 
 
 def shoot_at(kuvel, scale, env, out, locale):
@@ -75,15 +82,15 @@ def shoot_at(kuvel, scale, env, out, locale):
     with Game([kuvel], {"QT_SCALE_FACTOR": scale, **env, **language}) as game:
         form1 = game.window("Form1")
         shoot(game, form1, os.path.join(out, f"{prefix}{scale}-form1.png"))
-        # "Ready To Go", then "Make a bet"; the dialog's "Amount to Bet" over "Number of Turns".
-        game.click(in_order(form1, Atspi.Role.PUSH_BUTTON, 0)[1])
+        game.click(main_buttons(form1)[1])
+        # The dialog's "Amount to Bet" over "Number of Turns".
         form2 = game.window("Form2")
-        stake, turns = in_order(form2, Atspi.Role.TEXT, 1)
+        stake, turns = in_order(form2, Atspi.Role.TEXT)
         game.fill_in(stake, "10")
         game.fill_in(turns, "5")
         shoot(game, form2, os.path.join(out, f"{prefix}{scale}-form2.png"))
-        game.click(in_order(form2, Atspi.Role.PUSH_BUTTON, 0)[0])
-        game.click(in_order(game.window("Form1"), Atspi.Role.PUSH_BUTTON, 0)[0])
+        game.click(form2.find(role=Atspi.Role.PUSH_BUTTON))
+        game.click(main_buttons(game.window("Form1"))[0])
         shoot(game, game.next_message(), os.path.join(out, f"{prefix}{scale}-message.png"))
         print(f"{prefix}{scale}:", *game.messages(), sep="\n    ")
         shoot(game, game.window("Form1"), os.path.join(out, f"{prefix}{scale}-turn.png"))

@@ -3,10 +3,12 @@
 #include "Session.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QColor>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace kuvel::test {
@@ -177,6 +179,25 @@ TEST_P(Form1Layout, ControlMatchesTheTable)
     expectLayout(s.form1(), GetParam());
 }
 
+// In a right-to-left language every control stands at the mirror image of its place,
+// never left of the window's edge.
+QRect mirrored(const QRect& place, const QWidget& window)
+{
+    return {std::max(0, window.width() - place.x() - place.width()), place.y(), place.width(), place.height()};
+}
+
+struct RightToLeft {
+    RightToLeft() { QGuiApplication::setLayoutDirection(Qt::RightToLeft); }
+    ~RightToLeft() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+};
+
+TEST_P(Form1Layout, ControlIsMirroredRightToLeft)
+{
+    const RightToLeft direction;
+    Session s;
+    EXPECT_EQ(child<QWidget>(s.form1(), GetParam().name).geometry(), mirrored(GetParam().geometry, s.form1()));
+}
+
 INSTANTIATE_TEST_SUITE_P(Form1, Form1Layout, testing::ValuesIn(Form1Rows),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -187,6 +208,14 @@ TEST_P(Form2Layout, ControlMatchesTheTable)
     Session s;
     s.makeABet();
     expectLayout(s.form2(), GetParam());
+}
+
+TEST_P(Form2Layout, ControlIsMirroredRightToLeft)
+{
+    const RightToLeft direction;
+    Session s;
+    s.makeABet();
+    EXPECT_EQ(child<QWidget>(s.form2(), GetParam().name).geometry(), mirrored(GetParam().geometry, s.form2()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Form2, Form2Layout, testing::ValuesIn(Form2Rows),
