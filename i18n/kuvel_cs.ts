@@ -86,7 +86,7 @@
     <message>
         <source>CPoints</source>
         <extracomment>Title over the computer&apos;s points, short for computer points; about 86 pixels show at 18 pt.</extracomment>
-        <translation>Soupeř</translation>
+        <translation>Počítač</translation>
     </message>
     <message>
         <source>Ready To Go</source>
@@ -302,7 +302,7 @@
     <message>
         <source>Floating-point error: %1</source>
         <extracomment>%1 names the calculation, in English</extracomment>
-        <translation>Chyba plovoucí čárky: %1</translation>
+        <translation>Chyba v pohyblivé řádové čárce: %1</translation>
     </message>
     <message>
         <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Neznámá volba &apos;%1&apos;.</translation>
+        <translation>Neznámá volba „%1“.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Chybějící hodnota po &apos;%1&apos;.</translation>
+        <translation>Chybí hodnota po „%1“.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Neočekávaná hodnota po &apos;%1&apos;.</translation>
+        <translation>Neočekávaná hodnota po „%1“.</translation>
     </message>
 </context>
 <context>

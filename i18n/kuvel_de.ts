@@ -96,7 +96,7 @@
     <message>
         <source>Make a bet before you begin...enter the bet (not more than your money) and the number of turns (1 to 100 or you&apos;ll be in for a long game). Adjust the points the computer gets, click Ready to Go, and you&apos;re off! A kuvel is a 6-of-a-kind, a Quint is a five-of-a-kind, a Quad is a four-of-a-kind...I can&apos;t give too much more away. Just don&apos;t run out of money. Toodles!</source>
         <extracomment>The help text; wraps within 433 by 201 pixels at 13.5 pt.</extracomment>
-        <translation>Erst wird gewettet … gib deinen Einsatz ein (nicht mehr, als du Geld hast) und die Zahl der Würfe (1 bis 100, sonst dauert’s ewig). Stell die Punkte des Computers ein, klick auf „Los geht’s“, und ab geht die Post! Ein Kuvel sind 6 gleiche Würfel, ein Fünfer fünf gleiche, ein Vierer vier gleiche … mehr verrate ich nicht. Geh bloß nicht pleite. Tschüssikowski!</translation>
+        <translation>Erst wird gesetzt … gib deinen Einsatz ein (nicht mehr, als du an Geld hast) und die Zahl der Würfe (1 bis 100, sonst dauert’s ewig). Stell die Punkte des Computers ein, klick auf „Los geht’s“, und ab geht die Post! Ein Kuvel sind 6 gleiche Würfel, ein Fünfer fünf gleiche, ein Vierer vier gleiche … mehr verrate ich nicht. Geh bloß nicht pleite. Tschüssikowski!</translation>
     </message>
     <message>
         <source>Computer points per turn</source>
@@ -244,11 +244,11 @@
     </message>
     <message>
         <source>REMEMBER TO BET</source>
-        <translation>DENK ANS WETTEN</translation>
+        <translation>DENK ANS SETZEN</translation>
     </message>
     <message>
         <source>REMEMBER TO BID</source>
-        <translation>DENK ANS SETZEN</translation>
+        <translation>DENK AN DEINEN EINSATZ</translation>
     </message>
     <message>
         <source>You lost! Better luck next time...</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Unbekannte Option &apos;%1&apos;.</translation>
+        <translation>Unbekannte Option „%1“.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Nach &apos;%1&apos; fehlt der Wert.</translation>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Wert unerwartet nach &apos;%1&apos;.</translation>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
     </message>
 </context>
 <context>

@@ -66,7 +66,7 @@
     <message>
         <source>Quint</source>
         <extracomment>Combination label, five dice alike. At most 81 pixels wide at 18 pt.</extracomment>
-        <translation>Quina</translation>
+        <translation>Repóker</translation>
     </message>
     <message>
         <source>Kuvel</source>
@@ -96,12 +96,12 @@
     <message>
         <source>Make a bet before you begin...enter the bet (not more than your money) and the number of turns (1 to 100 or you&apos;ll be in for a long game). Adjust the points the computer gets, click Ready to Go, and you&apos;re off! A kuvel is a 6-of-a-kind, a Quint is a five-of-a-kind, a Quad is a four-of-a-kind...I can&apos;t give too much more away. Just don&apos;t run out of money. Toodles!</source>
         <extracomment>The help text; wraps within 433 by 201 pixels at 13.5 pt.</extracomment>
-        <translation>Apuesta antes de empezar... escribe tu apuesta (no más de lo que tienes) y el número de tiros (de 1 a 100, o la partida se hará eterna). Ajusta los puntos de la máquina, haz clic en «¡Vamos allá!» y ¡a jugar! Un kuvel son 6 dados iguales, una quina son cinco, un póker son cuatro... no puedo contarte mucho más. Eso sí: no te quedes sin dinero. ¡Chao!</translation>
+        <translation>Apuesta antes de empezar... escribe tu apuesta (no más de lo que tienes) y el número de tiradas (de 1 a 100, o la partida se hará eterna). Ajusta los puntos de la máquina, haz clic en «¡Vamos allá!» y ¡a jugar! Un kuvel son 6 dados iguales, un repóker son cinco, un póker son cuatro... no puedo contarte mucho más. Eso sí: no te quedes sin dinero. ¡Chao!</translation>
     </message>
     <message>
         <source>Computer points per turn</source>
         <extracomment>Read by screen readers for the option buttons 1 to 100.</extracomment>
-        <translation>Puntos de la máquina por tiro</translation>
+        <translation>Puntos de la máquina por tirada</translation>
     </message>
     <message>
         <source>Money</source>
@@ -121,7 +121,7 @@
     <message>
         <source>Turns played</source>
         <extracomment>Read by screen readers for the number shown.</extracomment>
-        <translation>Tiros jugados</translation>
+        <translation>Tiradas jugadas</translation>
     </message>
     <message>
         <source>Your points</source>
@@ -144,7 +144,7 @@
     <message>
         <source>Number of Turns</source>
         <extracomment>Starting text of the box for the number of turns, which the player types over. At most 153 pixels at 13.5 pt.</extracomment>
-        <translation>Cuántos tiros</translation>
+        <translation>Cuántas tiradas</translation>
     </message>
     <message>
         <source>OK</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Wonderful! You must have been lucky to achieve a quint  - I award you 216 points!</source>
-        <translation>¡Maravilloso! Qué suerte has tenido para sacar una quina. ¡Te concedo 216 puntos!</translation>
+        <translation>¡Maravilloso! Qué suerte has tenido para sacar un repóker. ¡Te concedo 216 puntos!</translation>
     </message>
     <message>
         <source>Nice! A quad! For that I award you 36 points!</source>
@@ -204,35 +204,35 @@
     </message>
     <message>
         <source>Well, you won, but the computer didn&apos;t get many points. I&apos;ll give you your bet back, though.</source>
-        <translation>Bueno, has ganado, pero la máquina no consiguió muchos puntos. Aun así, te devuelvo tu apuesta.</translation>
+        <translation>Bueno, has ganado, pero la máquina no ha conseguido muchos puntos. Aun así, te devuelvo tu apuesta.</translation>
     </message>
     <message>
         <source>Great! You won! The only problem is that...the computer got SO little points. I&apos;ll give you an extra 5% on your bet, though.</source>
-        <translation>¡Genial! ¡Has ganado! El único problema es que... la máquina consiguió TAN pocos puntos. Aun así, te doy un 5&#xa0;% extra sobre tu apuesta.</translation>
+        <translation>¡Genial! ¡Has ganado! El único problema es que... la máquina ha conseguido TAN pocos puntos. Aun así, te doy un 5&#xa0;% extra sobre tu apuesta.</translation>
     </message>
     <message>
         <source>The computer got a few points. However, it was pretty easy, right? You&apos;ll get 25% more.</source>
-        <translation>La máquina consiguió unos cuantos puntos. Pero ha sido bastante fácil, ¿no? Te llevas un 25&#xa0;% más.</translation>
+        <translation>La máquina ha conseguido unos cuantos puntos. Pero ha sido bastante fácil, ¿no? Te llevas un 25&#xa0;% más.</translation>
     </message>
     <message>
         <source>Apparently, you&apos;ve bested the computer even though they got a deecent amount of points. I award you double your bet back.</source>
-        <translation>Por lo visto, has superado a la máquina aunque consiguió una cantidad decente de puntos. Te devuelvo el doble de tu apuesta.</translation>
+        <translation>Por lo visto, has superado a la máquina aunque ha conseguido una cantidad decente de puntos. Te devuelvo el doble de tu apuesta.</translation>
     </message>
     <message>
         <source>They got lots of points, yet you still managed to win! You will get 5 times your bet for that.</source>
-        <translation>Consiguió un montón de puntos, ¡y aun así lograste ganar! Por eso recibirás 5 veces tu apuesta.</translation>
+        <translation>Ha conseguido un montón de puntos, ¡y aun así has logrado ganar! Por eso recibirás 5 veces tu apuesta.</translation>
     </message>
     <message>
         <source>If they got that many points, and you still won...I don&apos;t know what to say. Here&apos;s 10 times your bet.</source>
-        <translation>Si consiguió tantos puntos y aun así ganaste... no sé qué decir. Aquí tienes 10 veces tu apuesta.</translation>
+        <translation>Si ha conseguido tantos puntos y aun así has ganado... no sé qué decir. Aquí tienes 10 veces tu apuesta.</translation>
     </message>
     <message>
         <source>You fought a formidable opponent and won. For this brevity, I award you 15 times your bet!</source>
-        <translation>Te enfrentaste a un rival formidable y ganaste. Por tanta valentía, ¡te concedo 15 veces tu apuesta!</translation>
+        <translation>Te has enfrentado a un rival formidable y has ganado. Por tanta valentía, ¡te concedo 15 veces tu apuesta!</translation>
     </message>
     <message>
         <source>That computer racked up the points ALMOST as fast as you! I award you 25 times your bet.</source>
-        <translation>¡Esa máquina acumuló puntos CASI tan rápido como tú! Te concedo 25 veces tu apuesta.</translation>
+        <translation>¡Esa máquina ha acumulado puntos CASI tan rápido como tú! Te concedo 25 veces tu apuesta.</translation>
     </message>
     <message>
         <source>Oh my. How could you win giving them that many points!? I&apos;ll just have to give you 50 times your bet.</source>
@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Number of Turns: please type a whole number from -32768 up to 32767, for example 50.</source>
-        <translation>Cuántos tiros: escribe un número entero de -32768 a 32767, por ejemplo 50.</translation>
+        <translation>Cuántas tiradas: escribe un número entero de -32768 a 32767, por ejemplo 50.</translation>
     </message>
     <message>
         <source>ERROR! You can&apos;t have negative money.</source>
@@ -307,7 +307,7 @@
     <message>
         <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
         <extracomment>Read by screen readers after each turn. %1 to %6 are the dice, %7 the turns played, %8 the player&apos;s points, %9 the computer&apos;s points, all in digits</extracomment>
-        <translation>Dados %1 %2 %3 %4 %5 %6. Tiro %7. Tú %8, máquina %9.</translation>
+        <translation>Dados %1 %2 %3 %4 %5 %6. Tirada %7. Tú %8, máquina %9.</translation>
     </message>
     <message>
         <source>Money %1, bet %2.</source>
@@ -355,7 +355,7 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Falta valor tras «%1».</translation>
+        <translation>Falta un valor tras «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>

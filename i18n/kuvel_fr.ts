@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>An argument is not valid text in this locale.</source>
-        <translation>Un argument n’est pas un texte valide dans cette locale.</translation>
+        <translation>Un argument n’est pas un texte valide pour les paramètres régionaux actuels.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -66,7 +66,7 @@
     <message>
         <source>Quint</source>
         <extracomment>Combination label, five dice alike. At most 81 pixels wide at 18 pt.</extracomment>
-        <translation>Quinte</translation>
+        <translation>Yams</translation>
     </message>
     <message>
         <source>Kuvel</source>
@@ -96,7 +96,7 @@
     <message>
         <source>Make a bet before you begin...enter the bet (not more than your money) and the number of turns (1 to 100 or you&apos;ll be in for a long game). Adjust the points the computer gets, click Ready to Go, and you&apos;re off! A kuvel is a 6-of-a-kind, a Quint is a five-of-a-kind, a Quad is a four-of-a-kind...I can&apos;t give too much more away. Just don&apos;t run out of money. Toodles!</source>
         <extracomment>The help text; wraps within 433 by 201 pixels at 13.5 pt.</extracomment>
-        <translation>Mise avant de commencer… indique ta mise (pas plus que ton argent) et le nombre de tours (de 1 à 100, sinon la partie va durer&#xa0;!). Règle les points de l’ordi, clique sur «&#xa0;C’est parti&#xa0;» et à toi de jouer&#xa0;! Un kuvel, c’est 6&#xa0;dés pareils, une quinte, cinq, un carré, quatre… je n’en dirai pas plus. Surtout, ne sois pas à sec. Tchao&#xa0;!</translation>
+        <translation>Mise avant de commencer… indique ta mise (pas plus que ton argent) et le nombre de tours (de 1 à 100, sinon la partie va durer&#xa0;!). Règle les points de l’ordinateur, clique sur «&#xa0;C’est parti&#xa0;» et à toi de jouer&#xa0;! Un kuvel, c’est 6&#xa0;dés pareils, un yams, cinq, un carré, quatre… je n’en dirai pas plus. Surtout, ne sois pas à sec. Tchao&#xa0;!</translation>
     </message>
     <message>
         <source>Computer points per turn</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Wonderful! You must have been lucky to achieve a quint  - I award you 216 points!</source>
-        <translation>Merveilleux&#xa0;! Il t’a fallu de la chance pour obtenir une quinte – je t’accorde 216 points&#xa0;!</translation>
+        <translation>Merveilleux&#xa0;! Il t’a fallu de la chance pour obtenir un yams – je t’accorde 216 points&#xa0;!</translation>
     </message>
     <message>
         <source>Nice! A quad! For that I award you 36 points!</source>
@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>You lost! Better luck next time...</source>
-        <translation>Perdu&#xa0;! Plus de chance la prochaine fois…</translation>
+        <translation>Perdu&#xa0;! Tu auras plus de chance la prochaine fois…</translation>
     </message>
     <message>
         <source>You and the computer both have 32767 points, the most there are, so nobody can win this game. You get your bet back.</source>
@@ -319,7 +319,7 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <translation>Utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>[options]</source>
@@ -327,11 +327,11 @@
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Arguments:</source>
-        <translation>Arguments :</translation>
+        <translation>Arguments&#xa0;:</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -343,23 +343,23 @@
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation>Afficher les informations de version.</translation>
+        <translation>Affiche les informations de version.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Option inconnue &quot;%1&quot;.</translation>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>Options inconnues : %1.</translation>
+        <translation>Options inconnues&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après &quot;%1&quot;.</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valeur inattendue après &quot;%1&quot;.</translation>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>

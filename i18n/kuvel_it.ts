@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>REMEMBER TO BID</source>
-        <translation>RICORDATI DI SCOMMETTERE</translation>
+        <translation>NON SCORDARTI LA PUNTATA</translation>
     </message>
     <message>
         <source>You lost! Better luck next time...</source>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>Arguments:</source>
-        <translation>Parametri:</translation>
+        <translation>Argomenti:</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Mostra la guida incluse le opzioni specifiche di Qt.</translation>
+        <translation>Mostra la guida, incluse le opzioni specifiche di Qt.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Opzione sconosciuta &apos;%1&apos;.</translation>
+        <translation>Opzione sconosciuta «%1».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valore mancante dopo &apos;%1&apos;.</translation>
+        <translation>Valore mancante dopo «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valore non previsto dopo &apos;%1&apos;.</translation>
+        <translation>Valore non previsto dopo «%1».</translation>
     </message>
 </context>
 <context>

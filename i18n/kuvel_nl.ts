@@ -275,7 +275,7 @@
 
 %1</source>
         <extracomment>%1 is what went wrong: one of the messages starting &quot;Type mismatch&quot;, &quot;Overflow&quot; or &quot;Floating-point error&quot;, or a text from the system</extracomment>
-        <translation>Kuvel is op een fout gestuit waarvan het niet kan herstellen en moet afsluiten.
+        <translation>Kuvel is op een fout gestuit waarvan het zich niet kan herstellen en moet afsluiten.
 
 %1</translation>
     </message>
@@ -335,11 +335,11 @@
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Help tonen over de opties voor de opdrachtregel.</translation>
+        <translation>Toont hulp bij de opdrachtregelopties.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Help tonen inclusief Qt specifieke opties.</translation>
+        <translation>Toont hulp, inclusief Qt-specifieke opties.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Onbekende optie: &apos;%1&apos;.</translation>
+        <translation>Onbekende optie “%1”.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Ontbrekende waarde na &apos;%1&apos;.</translation>
+        <translation>Ontbrekende waarde na “%1”.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Onverwachte waarde na &apos;%1&apos;.</translation>
+        <translation>Onverwachte waarde na “%1”.</translation>
     </message>
 </context>
 <context>

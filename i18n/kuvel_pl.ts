@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Amount to Bet: please type a whole number from 0 up to your money, for example 10.</source>
-        <translation>Twoja stawka: wpisz liczbę całkowitą od 0 do stanu twojej kasy, na przykład 10.</translation>
+        <translation>Twoja stawka: wpisz liczbę całkowitą od 0 do stanu swojej kasy, na przykład 10.</translation>
     </message>
     <message>
         <source>Number of Turns: please type a whole number from -32768 up to 32767, for example 50.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Nieznana opcja &quot;%1&quot;.</translation>
+        <translation>Nieznana opcja „%1”.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Brak wartości po &quot;%1&quot;.</translation>
+        <translation>Brak wartości po „%1”.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Nieoczekiwana wartość po &quot;%1&quot;.</translation>
+        <translation>Nieoczekiwana wartość po „%1”.</translation>
     </message>
 </context>
 <context>

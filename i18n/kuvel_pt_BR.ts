@@ -61,7 +61,7 @@
     <message>
         <source>Quad</source>
         <extracomment>Combination label, four dice alike. At most 81 pixels wide at 18 pt.</extracomment>
-        <translation>Quatro</translation>
+        <translation>Quadra</translation>
     </message>
     <message>
         <source>Quint</source>
@@ -96,7 +96,7 @@
     <message>
         <source>Make a bet before you begin...enter the bet (not more than your money) and the number of turns (1 to 100 or you&apos;ll be in for a long game). Adjust the points the computer gets, click Ready to Go, and you&apos;re off! A kuvel is a 6-of-a-kind, a Quint is a five-of-a-kind, a Quad is a four-of-a-kind...I can&apos;t give too much more away. Just don&apos;t run out of money. Toodles!</source>
         <extracomment>The help text; wraps within 433 by 201 pixels at 13.5 pt.</extracomment>
-        <translation>Faça uma aposta antes de começar... digite a aposta (não mais do que o seu dinheiro) e o número de turnos (de 1 a 100, ou o jogo vai longe). Ajuste os pontos do computador, clique em “Vamos lá” e pronto! Kuvel são 6 dados iguais, Quina são cinco, Quatro são quatro... não posso contar muito mais. Só não fique sem dinheiro. Tchauzinho!</translation>
+        <translation>Faça uma aposta antes de começar... digite a aposta (não mais do que o seu dinheiro) e o número de turnos (de 1 a 100, ou o jogo vai longe). Ajuste os pontos do computador, clique em “Vamos lá” e pronto! Um kuvel são 6 dados iguais, uma quina são cinco, uma quadra são quatro... não posso contar muito mais. Só não fique sem dinheiro. Tchauzinho!</translation>
     </message>
     <message>
         <source>Computer points per turn</source>
@@ -168,11 +168,11 @@
     </message>
     <message>
         <source>Nice! A quad! For that I award you 36 points!</source>
-        <translation>Legal! Quatro iguais! Por isso eu lhe concedo 36 pontos!</translation>
+        <translation>Legal! Uma quadra! Por isso eu lhe concedo 36 pontos!</translation>
     </message>
     <message>
         <source>You not only got a quad, but an extra pair as well! I award you 37 points!</source>
-        <translation>Você não só tirou quatro iguais, mas também um par extra! Eu lhe concedo 37 pontos!</translation>
+        <translation>Você não só tirou uma quadra, mas também um par extra! Eu lhe concedo 37 pontos!</translation>
     </message>
     <message>
         <source>A Triple isn&apos;t so bad - and it gives you six points as well!</source>
@@ -307,7 +307,7 @@
     <message>
         <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
         <extracomment>Read by screen readers after each turn. %1 to %6 are the dice, %7 the turns played, %8 the player&apos;s points, %9 the computer&apos;s points, all in digits</extracomment>
-        <translation>Dados %1 %2 %3 %4 %5 %6. Vez %7. Você %8, computador %9.</translation>
+        <translation>Dados %1 %2 %3 %4 %5 %6. Turno %7. Você %8, computador %9.</translation>
     </message>
     <message>
         <source>Money %1, bet %2.</source>
@@ -335,11 +335,11 @@
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Mostra a ajuda nas opções da linha de comando.</translation>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Mostra a ajuda com inclusão das opções específicas do Qt.</translation>
+        <translation>Mostra a ajuda, incluindo as opções específicas do Qt.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Opção desconhecida &apos;%1&apos;.</translation>
+        <translation>Opção desconhecida “%1”.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Faltando valor após &apos;%1&apos;.</translation>
+        <translation>Falta um valor após “%1”.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Valor inesperado após &apos;%1&apos;.</translation>
+        <translation>Valor inesperado após “%1”.</translation>
     </message>
 </context>
 <context>

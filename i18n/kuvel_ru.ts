@@ -335,11 +335,11 @@
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Вывод справки по параметрам командной строки.</translation>
+        <translation>Показать справку по параметрам командной строки.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Вывод справки с особыми параметрами Qt.</translation>
+        <translation>Показать справку, включая параметры, специфичные для Qt.</translation>
     </message>
     <message>
         <source>Displays version information.</source>

@@ -220,11 +220,11 @@
     </message>
     <message>
         <source>They got lots of points, yet you still managed to win! You will get 5 times your bet for that.</source>
-        <translation>Rakip bir sürü puan aldı, ama sen yine de kazanmayı başardın! Bunun için bahsinin 5 katını alacaksın.</translation>
+        <translation>Bilgisayar bir sürü puan aldı, ama sen yine de kazanmayı başardın! Bunun için bahsinin 5 katını alacaksın.</translation>
     </message>
     <message>
         <source>If they got that many points, and you still won...I don&apos;t know what to say. Here&apos;s 10 times your bet.</source>
-        <translation>Rakip o kadar puan aldıysa ve sen yine de kazandıysan… ne diyeceğimi bilemiyorum. Al sana bahsinin 10 katı.</translation>
+        <translation>Bilgisayar o kadar puan aldıysa ve sen yine de kazandıysan… ne diyeceğimi bilemiyorum. Al sana bahsinin 10 katı.</translation>
     </message>
     <message>
         <source>You fought a formidable opponent and won. For this brevity, I award you 15 times your bet!</source>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>Arguments:</source>
-        <translation>Değişkenler:</translation>
+        <translation>Argümanlar:</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Qt&apos;ye özgü seçenekleri içeren yardımı görüntüler.</translation>
+        <translation>Qt’ye özgü seçenekleri de içeren yardımı görüntüler.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Bilinmeyen seçenek &apos;%1&apos;.</translation>
+        <translation>Bilinmeyen seçenek “%1”.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; sonrası değer eksik.</translation>
+        <translation>“%1” sonrasında değer eksik.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; sonrası beklenmeyen değer.</translation>
+        <translation>“%1” sonrasında beklenmeyen değer.</translation>
     </message>
 </context>
 <context>

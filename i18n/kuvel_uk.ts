@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>An argument is not valid text in this locale.</source>
-        <translation>Аргумент не є допустимим текстом у цій локалі.</translation>
+        <translation>Аргумент містить текст, некоректний для цієї локалі.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -91,12 +91,12 @@
     <message>
         <source>Ready To Go</source>
         <extracomment>Button that plays one turn; wraps onto two lines of at most 97 pixels at 18 pt.</extracomment>
-        <translation>Вперед</translation>
+        <translation>Гайда!</translation>
     </message>
     <message>
         <source>Make a bet before you begin...enter the bet (not more than your money) and the number of turns (1 to 100 or you&apos;ll be in for a long game). Adjust the points the computer gets, click Ready to Go, and you&apos;re off! A kuvel is a 6-of-a-kind, a Quint is a five-of-a-kind, a Quad is a four-of-a-kind...I can&apos;t give too much more away. Just don&apos;t run out of money. Toodles!</source>
         <extracomment>The help text; wraps within 433 by 201 pixels at 13.5 pt.</extracomment>
-        <translation>Спершу ставка… введи ставку (не більше, ніж маєш грошей) і кількість ходів (від 1 до 100, бо гра затягнеться надовго). Налаштуй очки комп’ютера, натисни «Вперед» — і гайда! Kuvel — це 6 однакових кубиків, покер — п’ять однакових, каре — чотири однакових… більше нічого не скажу. Головне — не залишися без грошей. Бувай!</translation>
+        <translation>Спершу зроби ставку… введи суму (не більше, ніж маєш грошей) і кількість ходів (від 1 до 100, інакше гра затягнеться). Вистав очки комп’ютера, натисни «Гайда!» — і вперед! Kuvel — це 6 однакових кубиків, покер — п’ять однакових, каре — чотири однакові… більше секретів не видам. Тільки гляди, щоб не скінчилися гроші. Бувай!</translation>
     </message>
     <message>
         <source>Computer points per turn</source>
@@ -121,7 +121,7 @@
     <message>
         <source>Turns played</source>
         <extracomment>Read by screen readers for the number shown.</extracomment>
-        <translation>Зіграно ходів</translation>
+        <translation>Зіграні ходи</translation>
     </message>
     <message>
         <source>Your points</source>
@@ -144,7 +144,7 @@
     <message>
         <source>Number of Turns</source>
         <extracomment>Starting text of the box for the number of turns, which the player types over. At most 153 pixels at 13.5 pt.</extracomment>
-        <translation>Скільки ходів</translation>
+        <translation>Кількість ходів</translation>
     </message>
     <message>
         <source>OK</source>
@@ -156,91 +156,91 @@
     <name>Message</name>
     <message>
         <source>Bet next time - this time I&apos;ll let you see what happens.</source>
-        <translation>Наступного разу зроби ставку — а цього разу просто подивися, що буде.</translation>
+        <translation>Ставку зробиш наступного разу — а зараз просто подивися, що станеться.</translation>
     </message>
     <message>
         <source>Amazing! A kuvel! For your unquestionable luck, I award you 1,296 points!</source>
-        <translation>Неймовірно! Kuvel! За твою безсумнівну удачу даю тобі 1&#xa0;296 очок!</translation>
+        <translation>Неймовірно! Kuvel! За таке беззаперечне везіння нараховую тобі 1&#xa0;296 очок!</translation>
     </message>
     <message>
         <source>Wonderful! You must have been lucky to achieve a quint  - I award you 216 points!</source>
-        <translation>Чудово! Щоб викинути покер, потрібне везіння — даю тобі 216 очок!</translation>
+        <translation>Чудово! Тобі, мабуть, неабияк пощастило з покером — нараховую тобі 216 очок!</translation>
     </message>
     <message>
         <source>Nice! A quad! For that I award you 36 points!</source>
-        <translation>Гарно! Каре! За це даю тобі 36 очок!</translation>
+        <translation>Гарно! Каре! За нього нараховую тобі 36 очок!</translation>
     </message>
     <message>
         <source>You not only got a quad, but an extra pair as well! I award you 37 points!</source>
-        <translation>Мало того, що каре, то ще й пара на додачу! Даю тобі 37 очок!</translation>
+        <translation>У тебе не лише каре, а й пара на додачу! Нараховую тобі 37 очок!</translation>
     </message>
     <message>
         <source>A Triple isn&apos;t so bad - and it gives you six points as well!</source>
-        <translation>Трійка — не так уже й погано, та ще й шість очок на додачу!</translation>
+        <translation>Трійка — це зовсім непогано, та ще й шість очок приносить!</translation>
     </message>
     <message>
         <source>A Triple - and do I see another pair? Seven points!</source>
-        <translation>Трійка — а це що, ще одна пара? Сім очок!</translation>
+        <translation>Трійка — а чи не бачу я ще одну пару? Сім очок!</translation>
     </message>
     <message>
         <source>Two triples - at the same time! I&apos;ll give you 12 points for that!</source>
-        <translation>Дві трійки — і одразу! Даю тобі за це 12 очок!</translation>
+        <translation>Дві трійки — та ще й разом! За це даю тобі 12 очок!</translation>
     </message>
     <message>
         <source>Three different pairs may not be noteworthy, but it still gives you three points.</source>
-        <translation>Три різні пари — може, й нічого особливого, але три очки ти все ж отримуєш.</translation>
+        <translation>Три різні пари — не бозна-що, але три очки тобі все одно належать.</translation>
     </message>
     <message>
         <source>Two pairs...just enough for two points.</source>
-        <translation>Дві пари… якраз на два очки.</translation>
+        <translation>Дві пари… вистачає якраз на два очки.</translation>
     </message>
     <message>
         <source>A single pair...could it get any worse? You get a point for that.</source>
-        <translation>Одна-єдина пара… куди вже гірше? За це тобі одне очко.</translation>
+        <translation>Лише одна пара… гірше вже не буває? Маєш за неї одне очко.</translation>
     </message>
     <message>
         <source>What an exotic rarity! All of your numbers are different - I&apos;ll give you 66 points for that!</source>
-        <translation>Яка екзотична рідкість! На всіх кубиках різні числа — даю тобі за це 66 очок!</translation>
+        <translation>Оце так рідкісна екзотика! Усі числа різні — даю тобі за це 66 очок!</translation>
     </message>
     <message>
         <source>Well, you won, but the computer didn&apos;t get many points. I&apos;ll give you your bet back, though.</source>
-        <translation>Ну, перемога твоя, але комп’ютер набрав замало очок. Ставку я тобі все ж поверну.</translation>
+        <translation>Ну що ж, виграш твій, але комп’ютер набрав небагато очок. Утім, ставку я тобі поверну.</translation>
     </message>
     <message>
         <source>Great! You won! The only problem is that...the computer got SO little points. I&apos;ll give you an extra 5% on your bet, though.</source>
-        <translation>Чудово! Перемога! Одна проблема… комп’ютер набрав ТАК мало очок. Але я все ж додам 5&#xa0;% до твоєї ставки.</translation>
+        <translation>Клас! Виграш! Одна біда… комп’ютер набрав ТАК мало очок. Та я все одно докину тобі 5&#xa0;% до ставки.</translation>
     </message>
     <message>
         <source>The computer got a few points. However, it was pretty easy, right? You&apos;ll get 25% more.</source>
-        <translation>Комп’ютер набрав кілька очок. Але ж було досить легко, правда? Отримаєш на 25&#xa0;% більше.</translation>
+        <translation>Комп’ютер набрав кілька очок. Але ж було доволі легко, еге ж? Отримаєш на 25&#xa0;% більше.</translation>
     </message>
     <message>
         <source>Apparently, you&apos;ve bested the computer even though they got a deecent amount of points. I award you double your bet back.</source>
-        <translation>Схоже, комп’ютер переможено, хоча очок він набрав цілком пристойно. Повертаю тобі ставку в подвійному розмірі.</translation>
+        <translation>Схоже, комп’ютер тобі програв, хоч і набрав пристойно очок. Повертаю тобі подвійну ставку.</translation>
     </message>
     <message>
         <source>They got lots of points, yet you still managed to win! You will get 5 times your bet for that.</source>
-        <translation>Він набрав купу очок, а перемога все одно твоя! За це отримаєш ставку в 5-кратному розмірі.</translation>
+        <translation>Він набрав купу очок, а тобі все одно вдалося виграти! За це множу твою ставку на 5.</translation>
     </message>
     <message>
         <source>If they got that many points, and you still won...I don&apos;t know what to say. Here&apos;s 10 times your bet.</source>
-        <translation>Якщо він набрав стільки очок, а перемога все одно твоя… навіть не знаю, що сказати. Ось тобі ставка в 10-кратному розмірі.</translation>
+        <translation>Стільки очок у нього — і все одно виграш твій… Не знаю, що й сказати. Тримай ставку, помножену на 10.</translation>
     </message>
     <message>
         <source>You fought a formidable opponent and won. For this brevity, I award you 15 times your bet!</source>
-        <translation>Бій із грізним суперником — і перемога! За таку відвагу даю тобі ставку в 15-кратному розмірі!</translation>
+        <translation>Суперник був грізний, а виграш — твій! За таку відвагу множу твою ставку на 15!</translation>
     </message>
     <message>
         <source>That computer racked up the points ALMOST as fast as you! I award you 25 times your bet.</source>
-        <translation>Цей комп’ютер набирав очки МАЙЖЕ так само швидко, як ти! Даю тобі ставку в 25-кратному розмірі.</translation>
+        <translation>Цей комп’ютер гріб очки МАЙЖЕ так само швидко, як ти! Множу твою ставку на 25.</translation>
     </message>
     <message>
         <source>Oh my. How could you win giving them that many points!? I&apos;ll just have to give you 50 times your bet.</source>
-        <translation>Оце так. Як можна було перемогти, віддавши йому стільки очок!? Доведеться дати тобі ставку в 50-кратному розмірі.</translation>
+        <translation>Овва. Як можна виграти, віддавши йому стільки очок!? Нічого не вдієш — множу твою ставку на 50.</translation>
     </message>
     <message>
         <source>I don&apos;t think you survived that.</source>
-        <translation>Боюся, після такого не виживають.</translation>
+        <translation>Такого, мабуть, не пережити.</translation>
     </message>
     <message>
         <source>REMEMBER TO BET</source>
@@ -252,57 +252,57 @@
     </message>
     <message>
         <source>You lost! Better luck next time...</source>
-        <translation>Програш! Наступного разу пощастить більше…</translation>
+        <translation>Програш! Хай наступного разу щастить більше…</translation>
     </message>
     <message>
         <source>You and the computer both have 32767 points, the most there are, so nobody can win this game. You get your bet back.</source>
-        <translation>У тебе й у комп’ютера по 32&#xa0;767 очок — більше не буває, тож у цій грі ніхто не може перемогти. Ставка повертається до тебе.</translation>
+        <translation>У тебе й у комп’ютера по 32&#xa0;767 очок — це максимум, тож виграти цю гру не може ніхто. Ставку я тобі повертаю.</translation>
     </message>
     <message>
         <source>Amount to Bet: please type a whole number from 0 up to your money, for example 10.</source>
-        <translation>Сума ставки: введи ціле число від 0 до суми твоїх грошей, наприклад 10.</translation>
+        <translation>Сума ставки: введи, будь ласка, ціле число від 0 до всіх твоїх грошей, наприклад 10.</translation>
     </message>
     <message>
         <source>Number of Turns: please type a whole number from -32768 up to 32767, for example 50.</source>
-        <translation>Скільки ходів: введи ціле число від -32768 до 32767, наприклад 50.</translation>
+        <translation>Кількість ходів: введи, будь ласка, ціле число від -32768 до 32767, наприклад 50.</translation>
     </message>
     <message>
         <source>ERROR! You can&apos;t have negative money.</source>
-        <translation>ПОМИЛКА! Грошей не може бути менше нуля.</translation>
+        <translation>ПОМИЛКА! Гроші не можуть бути від’ємними.</translation>
     </message>
     <message>
         <source>Kuvel met an error it cannot recover from and has to close.
 
 %1</source>
         <extracomment>%1 is what went wrong: one of the messages starting &quot;Type mismatch&quot;, &quot;Overflow&quot; or &quot;Floating-point error&quot;, or a text from the system</extracomment>
-        <translation>У Kuvel сталася невиправна помилка, і програму буде закрито.
+        <translation>Kuvel натрапив на помилку, після якої не може працювати далі, і мусить закритися.
 
 %1</translation>
     </message>
     <message>
         <source>Type mismatch: &quot;%1&quot; is not a number</source>
         <extracomment>%1 is the text that was read where a number belongs</extracomment>
-        <translation>Невідповідність типу: «%1» — не число</translation>
+        <translation>Невідповідність типів: «%1» не є числом</translation>
     </message>
     <message>
         <source>Overflow: %1 does not fit in -32768 to 32767</source>
         <extracomment>%1 is a number in digits</extracomment>
-        <translation>Переповнення: %1 не вміщується в діапазон від -32768 до 32767</translation>
+        <translation>Переповнення: %1 не вміщується в межі від -32768 до 32767</translation>
     </message>
     <message>
         <source>Overflow: &quot;%1&quot; is too large a number</source>
         <extracomment>%1 is the text that was read</extracomment>
-        <translation>Переповнення: «%1» — завелике число</translation>
+        <translation>Переповнення: «%1» — надто велике число</translation>
     </message>
     <message>
         <source>Overflow: &quot;%1&quot; is outside -32768 to 32767</source>
         <extracomment>%1 is the text that was read</extracomment>
-        <translation>Переповнення: «%1» поза діапазоном від -32768 до 32767</translation>
+        <translation>Переповнення: «%1» виходить за межі від -32768 до 32767</translation>
     </message>
     <message>
         <source>Floating-point error: %1</source>
         <extracomment>%1 names the calculation, in English</extracomment>
-        <translation>Помилка обчислень із рухомою комою: %1</translation>
+        <translation>Помилка операції з рухомою комою: %1</translation>
     </message>
     <message>
         <source>Dice %1 %2 %3 %4 %5 %6. Turn %7. You %8, computer %9.</source>
@@ -319,15 +319,15 @@
     <name>QCommandLineParser</name>
     <message>
         <source>Usage: %1</source>
-        <translation>Застосування: %1</translation>
+        <translation>Використання: %1</translation>
     </message>
     <message>
         <source>[options]</source>
-        <translation>[опції]</translation>
+        <translation>[параметри]</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation>Опції:</translation>
+        <translation>Параметри:</translation>
     </message>
     <message>
         <source>Arguments:</source>
@@ -335,31 +335,31 @@
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Відображає довідку щодо опцій командного рядка.</translation>
+        <translation>Показує довідку щодо параметрів командного рядка.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Відображає довідку, включно з опціями, специфічними для Qt.</translation>
+        <translation>Показує довідку разом із параметрами, специфічними для Qt.</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation>Відображає інформацію про версію.</translation>
+        <translation>Показує відомості про версію.</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
-        <translation>Невідома опція &apos;%1&apos;.</translation>
+        <translation>Невідомий параметр «%1».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
-        <translation>Невідомі опції %1.</translation>
+        <translation>Невідомі параметри: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Відсутнє значення після &apos;%1&apos;.</translation>
+        <translation>Не вказано значення після «%1».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>Неочікуване значення після &apos;%1&apos;.</translation>
+        <translation>Неочікуване значення після «%1».</translation>
     </message>
 </context>
 <context>
