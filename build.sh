@@ -22,6 +22,8 @@ TEST_PACKAGES=(
     xvfb x11-utils xdotool libxcb1-dev openbox dbus at-spi2-core python3-pyatspi orca
     desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base
     locales python3
+    # A font for each script Liberation Sans lacks: Chinese and Korean, Japanese, Devanagari.
+    fonts-wqy-microhei fonts-ipafont-gothic fonts-lohit-deva
 )
 
 # The translated game is tested in these: the second column of i18n/LANGUAGES.
