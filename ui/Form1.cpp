@@ -14,6 +14,7 @@
 #include "game/Turn.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 
 namespace kuvel::ui {
 
@@ -31,6 +32,11 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
         label->setBackgroundRole(QPalette::Button);
         label->setAutoFillBackground(true);
     }
+    // Hidden: the window shows the turn on the board already.
+    turnSummary_ = new QLabel(this);
+    turnSummary_->setObjectName(QStringLiteral("turnSummary"));
+    turnSummary_->setBuddy(ui_->Command1);
+    turnSummary_->hide();
     findControls();
     letEnterPressButtons(*this);
     keepTabStopOnCheckedOption(*this);
@@ -54,7 +60,8 @@ void Form1::focusAfterBetDialog(bool betPlaced)
 
 void Form1::describeTurn(const QString& summary)
 {
-    ui_->Command1->setAccessibleDescription(summary);
+    // A label with a buddy reads "&" as the mark of a shortcut key; "&&" shows one "&".
+    turnSummary_->setText(QString(summary).replace(u'&', QStringLiteral("&&")));
 }
 
 void Form1::closeEvent(QCloseEvent* event)

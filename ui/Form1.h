@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class QLabel;
+
 namespace Ui {
 class Form1;
 }
@@ -27,10 +29,12 @@ public:
     // bet was placed, since "Make a bet" does nothing while it stands; otherwise
     // back to "Make a bet".
     void focusAfterBetDialog(bool betPlaced);
-    // What the last turn left on the board, as the description of "Ready To Go": a
-    // screen reader speaks it after the button's name when the focus comes back there
-    // from the turn's messages, and again when asked where the player is. A label's
-    // description would never be spoken, and one on each message box would repeat it.
+    // What the last turn left on the board, in a hidden label that names "Ready To
+    // Go": a screen reader speaks it with the button's name when the focus comes back
+    // there from the turn's messages, and again when asked where the player is, and
+    // a braille display shows it on the button's line for as long as the button has
+    // the focus. A description would reach the display only as a flash message, and
+    // Qt 6.4 announces a changed one to screen readers without its text.
     void describeTurn(const QString& summary);
 
 protected:
@@ -39,6 +43,7 @@ protected:
 
 private:
     std::unique_ptr<Ui::Form1> ui_;
+    QLabel* turnSummary_ = nullptr;
 };
 
 }  // namespace kuvel::ui

@@ -3,6 +3,7 @@
 #include "ModalMessageBoxes.h"
 
 #include "EnterPressesButton.h"
+#include "MessageTextFirst.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -15,6 +16,7 @@ void ModalMessageBoxes::show(QWidget* parent, const QString& text)
     box.setTextFormat(Qt::PlainText);
     // Enter held down on "Ready To Go" must not also dismiss the boxes of the turn.
     letEnterPressButtons(box);
+    putTheFocusOnTheText(box);
     box.exec();
 }
 

@@ -126,9 +126,13 @@ class Message(Window):
 
     @property
     def text(self):
-        labels = [c.name for c in self.controls() if c.role == Atspi.Role.LABEL and c.name]
+        return self.text_label.name
+
+    @property
+    def text_label(self):
+        labels = [c for c in self.controls() if c.role == Atspi.Role.LABEL and c.name]
         if len(labels) != 1:
-            raise AssertionError(f"message box with labels {labels}")
+            raise AssertionError(f"message box with labels {[label.name for label in labels]}")
         return labels[0]
 
     @property
@@ -230,10 +234,11 @@ class Game:
         return messages[0]
 
     def dismiss(self, message, by_keyboard=False):
-        """OK on the message box, clicked or (keyboard) Enter where the focus is."""
+        """OK on the message box, clicked or (keyboard) Enter on its text, where the
+        focus is when it opens."""
         text = message.text
         if by_keyboard:
-            assert message.ok.focused, "OK does not have the keyboard focus"
+            wait_until(lambda: message.text_label.focused, RESPONSE, "the message's text to have the focus")
             self.keys("Return")
         else:
             self._click_at(message.ok)

@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "ui/ModalMessageBoxes.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -63,6 +66,52 @@ TEST(ModalMessageBoxes, ShowTheTextWithOneOkButtonNoIconTitledKuvel)
     EXPECT_EQ(seen.parent, &parent);
     EXPECT_TRUE(seen.modal);
 }
+
+struct KeyOnText {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void PrintTo(const KeyOnText& k, std::ostream* out) { *out << k.name; }
+
+class MessageText : public testing::TestWithParam<KeyOnText> {};
+
+// The box opens with the focus on its text, read whole by a screen reader, "&" and
+// all; the keys that press OK press it there too.
+TEST_P(MessageText, HasTheFocusAndTheKeyPressesOk)
+{
+    QWidget parent;
+    parent.show();
+    QString focusedText;
+    bool closedByTheKey = false;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* label = qobject_cast<QLabel*>(QApplication::focusWidget());
+        if (label == nullptr || QApplication::activeModalWidget() == nullptr)
+            return;
+        timer.stop();
+        focusedText = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        QTest::keyClick(label, GetParam().key, GetParam().modifiers);
+        closedByTheKey = QApplication::activeModalWidget() == nullptr;
+    });
+    timer.start(20);
+    // A box that never gives its text the focus, or ignores the key, is closed for the test.
+    QTimer::singleShot(2000, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Ok)->click();
+    });
+    ui::ModalMessageBoxes boxes;
+    boxes.show(&parent, QStringLiteral("Kuvel & co"));
+    EXPECT_EQ(focusedText.toStdString(), "Kuvel & co");
+    EXPECT_TRUE(closedByTheKey);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, MessageText,
+                         testing::Values(KeyOnText{"Return", Qt::Key_Return, Qt::NoModifier},
+                                         KeyOnText{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier},
+                                         KeyOnText{"Space", Qt::Key_Space, Qt::NoModifier}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kuvel::test
