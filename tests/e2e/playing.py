@@ -8,6 +8,7 @@ import unittest
 from dataclasses import dataclass, field
 
 import rules
+from catalogue import tr
 from player import Atspi, Game
 
 DICE = [f"Die {i}" for i in range(1, 7)]
@@ -44,13 +45,16 @@ class GameTestCase(unittest.TestCase):
     def shown(self, window=None):
         """What the main window shows, by the names a screen reader announces."""
         window = window or self.form1()
+
+        def described(text):
+            return window.find(description=tr("Form1", text)).text
         return {
-            "dice": [window.find(description=d).text for d in DICE],
-            "turns": window.find(description="Turns played").text,
-            "points": window.find(description="Your points").text,
-            "cpoints": window.find(description="Computer points").text,
-            "money": window.find(name="Money", role=Atspi.Role.TEXT).text,
-            "bet": window.find(name="Bet", role=Atspi.Role.TEXT).text,
+            "dice": [described(d) for d in DICE],
+            "turns": described("Turns played"),
+            "points": described("Your points"),
+            "cpoints": described("Computer points"),
+            "money": window.find(name=tr("Form1", "Money"), role=Atspi.Role.TEXT).text,
+            "bet": window.find(name=tr("Form1", "Bet"), role=Atspi.Role.TEXT).text,
         }
 
     def assert_no_game_under_way(self, money):
@@ -86,6 +90,9 @@ class GameTestCase(unittest.TestCase):
         self.game.window("Form1")
         self.assertEqual(self.game.shown_titles(), ["Form1"])
 
+    def read_message(self, text):
+        """What the player does with an open message box before pressing OK."""
+
     def play_turn(self):
         """One press of "Ready To Go" and every message it brings. The scoring message
         is checked against the dice while it is open."""
@@ -93,7 +100,8 @@ class GameTestCase(unittest.TestCase):
         turn = Turn(messages=[])
 
         def while_open(text):
-            if text not in rules.POINTS_OF_MESSAGE:
+            self.read_message(text)
+            if not rules.is_scoring(text):
                 return
             shown = self.shown()
             turn.dice = shown["dice"]

@@ -4,6 +4,8 @@
 
 from collections import Counter
 
+from catalogue import tr
+
 NO_BET_NOTICE = "Bet next time - this time I'll let you see what happens."
 STAKE_HELP = "Amount to Bet: please type a whole number from 0 up to your money, for example 10."
 TURNS_HELP = "Number of Turns: please type a whole number from -32768 up to 32767, for example 50."
@@ -28,7 +30,6 @@ SCORES = {
     (1, 1, 1, 1, 1, 1): (66, "What an exotic rarity! All of your numbers are different - "
                              "I'll give you 66 points for that!"),
 }
-POINTS_OF_MESSAGE = {message: points for points, message in SCORES.values()}
 
 # A won game pays by the computer's points per turn; these are the rates the tests use.
 WIN_BY_RATE = {
@@ -44,15 +45,22 @@ WIN_BY_RATE = {
 }
 
 
+def is_scoring(text):
+    """Whether the text, in the language played, is one of the scoring messages."""
+    return text in {tr("Message", message) for _, message in SCORES.values()}
+
+
 def score_of(dice):
-    """The points and the message that the six faces shown must have earned."""
-    groups = tuple(sorted(Counter(dice).values(), reverse=True))
-    return SCORES[groups]
+    """The points and the message, in the language played, that the six faces shown
+    must have earned."""
+    points, message = SCORES[tuple(sorted(Counter(dice).values(), reverse=True))]
+    return points, tr("Message", message)
 
 
 def settlement(rate, money, bet, player, computer):
-    """The messages of a game's last turn after the scoring one, and the money after it."""
+    """The messages of a game's last turn after the scoring one, in the language
+    played, and the money after it."""
     if player > computer:
         message, pay = WIN_BY_RATE[rate]
-        return [message, REMEMBER_AFTER_WIN], pay(money, bet)
-    return [LOST, REMEMBER_AFTER_LOSS], money
+        return [tr("Message", message), tr("Message", REMEMBER_AFTER_WIN)], pay(money, bet)
+    return [tr("Message", LOST), tr("Message", REMEMBER_AFTER_LOSS)], money

@@ -7,6 +7,7 @@ The focus after every step is printed, a transcript of the game."""
 import unittest
 
 import rules
+from catalogue import tr
 from player import RESPONSE, Atspi
 from playing import DICE, FACES, RATES, GameTestCase
 from session import wait_until
@@ -54,6 +55,8 @@ class KeyboardPlayer(GameTestCase):
         self.fail(f"Tab never reached {what} in {window.name}")
 
     def tab_to(self, window, name, role):
+        """Tabs to the control of this English name, in the language played."""
+        name = tr(window.name, name)
         return self.tab_until(window, lambda c: (c.name, c.role) == (name, role), repr(name))
 
     def press(self, window, name):
@@ -61,8 +64,10 @@ class KeyboardPlayer(GameTestCase):
         self.game.keys("Return")
 
     def expect_focus(self, title, name, role, step):
-        """Waits until the window with this title shows with the named control focused."""
+        """Waits until the window with this title shows with the control of this English
+        name focused, named in the language played."""
         window = self.game.window(title)
+        name = tr(title, name)
 
         def there():
             control = self.focused(window)
