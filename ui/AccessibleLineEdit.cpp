@@ -4,11 +4,14 @@
 
 #include "CharacterOffsets.h"
 
+#include <QGlyphRun>
 #include <QLineEdit>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
-#include <cmath>
+#include <optional>
+#include <utility>
 
 namespace kuvel::ui {
 
@@ -144,15 +147,35 @@ int AccessibleLineEdit::characterCount() const
     return characters(static_cast<int>(box()->text().size()));
 }
 
+namespace {
+
+// From the left to the right end of the glyphs that draw these characters, in the
+// layout's own coordinates: a right-to-left character, and one where the text turns
+// direction, stands where it is drawn, not where the caret before it is.
+std::optional<std::pair<qreal, qreal>> drawnBetween(const QTextLayout& layout, int from, int length)
+{
+    std::optional<std::pair<qreal, qreal>> span;
+    for (const QGlyphRun& run : layout.glyphRuns(from, length)) {
+        const QList<QPointF> positions = run.positions();
+        const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+        for (qsizetype i = 0; i < positions.size() && i < advances.size(); ++i) {
+            const qreal left = positions[i].x(), right = left + advances[i].x();
+            span = span ? std::pair(std::min(span->first, left), std::max(span->second, right)) : std::pair(left, right);
+        }
+    }
+    return span;
+}
+
+}  // namespace
+
 QRect AccessibleLineEdit::characterRect(int offset) const
 {
     const QString text = box()->text();
     const int at = units(offset);
     if (at < 0 || at > text.size())
         return {};
-    // Laid out as the box lays out its text, so that a right-to-left character runs
-    // leftwards from the caret position before it; measured from the caret, which the
-    // box places wherever its text is aligned or scrolled.
+    // Laid out as the box lays out its text, and placed by the caret, which the box
+    // puts wherever its text is aligned or scrolled.
     QTextLayout layout(text, box()->font());
     QTextOption option;
     option.setTextDirection(box()->layoutDirection());
@@ -162,10 +185,12 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     layout.endLayout();
     const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const qreal origin = caret.x() - line.cursorToX(box()->cursorPosition());
-    const qreal before = line.cursorToX(at);
-    const qreal after = at < text.size() ? line.cursorToX(units(offset + 1)) : before + 1;
-    const int x = qRound(origin + std::min(before, after));
-    const int width = std::max(1, qRound(std::abs(after - before)));
+    // After the last character: the caret's place there.
+    std::pair<qreal, qreal> span{line.cursorToX(at), line.cursorToX(at) + 1};
+    if (at < text.size())
+        span = drawnBetween(layout, at, units(offset + 1) - at).value_or(span);
+    const int x = qRound(origin + span.first);
+    const int width = std::max(1, qRound(span.second - span.first));
     return {box()->mapToGlobal(QPoint(x, caret.y())), QSize(width, caret.height())};
 }
 
