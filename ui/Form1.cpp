@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "Form1.h"
 
+#include "BuddyLabel.h"
 #include "CaptionFit.h"
 #include "CheckedOptionTabStop.h"
 #include "EnterPressesButton.h"
@@ -35,7 +36,6 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
     // Hidden: the window shows the turn on the board already.
     turnSummary_ = new QLabel(this);
     turnSummary_->setObjectName(QStringLiteral("turnSummary"));
-    turnSummary_->setBuddy(ui_->Command1);
     turnSummary_->hide();
     findControls();
     letEnterPressButtons(*this);
@@ -60,8 +60,7 @@ void Form1::focusAfterBetDialog(bool betPlaced)
 
 void Form1::describeTurn(const QString& summary)
 {
-    // A label with a buddy reads "&" as the mark of a shortcut key; "&&" shows one "&".
-    turnSummary_->setText(QString(summary).replace(u'&', QStringLiteral("&&")));
+    nameWithLabel(*turnSummary_, *ui_->Command1, summary);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

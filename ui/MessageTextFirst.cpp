@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "MessageTextFirst.h"
 
+#include "BuddyLabel.h"
 #include "EnterPressesButton.h"
 
 #include <QLabel>
@@ -16,9 +17,7 @@ void putTheFocusOnTheText(QMessageBox& box)
     auto* ok = qobject_cast<QPushButton*>(box.button(QMessageBox::Ok));
     if (text == nullptr || ok == nullptr)
         return;
-    // A label with a buddy reads "&" as the mark of a shortcut key; "&&" shows one "&".
-    text->setText(text->text().replace(u'&', QStringLiteral("&&")));
-    text->setBuddy(ok);
+    nameWithLabel(*text, *ok, text->text());
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     text->setFocusPolicy(Qt::StrongFocus);
     letEnterAndSpacePress(*ok, *text);
