@@ -217,6 +217,12 @@ class Game:
         for name in names:
             xdotool("key", "--delay", "30", name)
 
+    def hold(self, name, seconds):
+        """The key held down, long enough for the keyboard to repeat it."""
+        xdotool("keydown", name)
+        time.sleep(seconds)
+        xdotool("keyup", name)
+
     def type(self, text):
         xdotool("type", "--delay", "30", "--", text)
 

@@ -127,6 +127,13 @@ class KeyboardGame(KeyboardPlayer):
         self.step("alt+F4", "Form1", "Make a bet", PUSH_BUTTON)
         self.assert_no_game_under_way(money)
 
+    def test_enter_held_down_plays_one_turn_and_leaves_its_boxes_open(self):
+        self.expect_focus("Form1", "Ready To Go", PUSH_BUTTON, "start")
+        self.game.hold("Return", seconds=1.5)
+        self.assertEqual(self.game.next_message().text, rules.NO_BET_NOTICE, "the first box stays open")
+        self.assertEqual(len(self.game.messages(by_keyboard=True)), 2, "the notice and the score, each read")
+        self.assertEqual(self.shown()["turns"], "1")
+
 
 class ScreenReaderNames(GameTestCase):
     """What a screen reader announces for every control, over the bus."""
