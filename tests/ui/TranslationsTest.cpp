@@ -81,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Choice{"HongKongFindsTraditionalChinese", {"zh-HK"}, "資金", "確定", {}, "用法：%1"},
                     Choice{"MacaoFindsTraditionalChinese", {"zh-MO"}, "資金", "確定", {}, "用法：%1"},
                     Choice{"SingaporeFindsSimplifiedChinese", {"zh-SG"}, "资金", "确定", {}, "用法：%1"},
+                    Choice{"Bokmal", {"nb-NO"}, "Penger", "OK", {}, "Bruk: %1"},
                     Choice{"NorwegianFindsBokmal", {"no-NO"}, "Penger", "OK", {}, "Bruk: %1"},
                     Choice{"NynorskFindsBokmalBeforeGerman", {"nn-NO", "de-DE"}, "Penger", "OK", {}, "Bruk: %1"},
                     Choice{"ArabicIsRightToLeft", {"ar-EG"}, "المال", "حسنًا", {}, "الاستخدام: \u2066%1\u2069",
