@@ -67,24 +67,14 @@ TEST(ModalMessageBoxes, ShowTheTextWithOneOkButtonNoIconTitledKuvel)
     EXPECT_TRUE(seen.modal);
 }
 
-struct KeyOnText {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-void PrintTo(const KeyOnText& k, std::ostream* out) { *out << k.name; }
-
-class MessageText : public testing::TestWithParam<KeyOnText> {};
-
 // The box opens with the focus on its text, read whole by a screen reader, "&" and
-// all; the keys that press OK press it there too.
-TEST_P(MessageText, HasTheFocusAndTheKeyPressesOk)
+// all; Space there presses OK, as on the button. (Enter on the text is played end to end.)
+TEST(ModalMessageBoxes, TheTextHasTheFocusAndSpaceThereClosesTheBox)
 {
     QWidget parent;
     parent.show();
     QString focusedText;
-    bool closedByTheKey = false;
+    bool closedBySpace = false;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* label = qobject_cast<QLabel*>(QApplication::focusWidget());
@@ -92,8 +82,8 @@ TEST_P(MessageText, HasTheFocusAndTheKeyPressesOk)
             return;
         timer.stop();
         focusedText = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
-        QTest::keyClick(label, GetParam().key, GetParam().modifiers);
-        closedByTheKey = QApplication::activeModalWidget() == nullptr;
+        QTest::keyClick(label, Qt::Key_Space);
+        closedBySpace = QApplication::activeModalWidget() == nullptr;
     });
     timer.start(20);
     // A box that never gives its text the focus, or ignores the key, is closed for the test.
@@ -104,14 +94,8 @@ TEST_P(MessageText, HasTheFocusAndTheKeyPressesOk)
     ui::ModalMessageBoxes boxes;
     boxes.show(&parent, QStringLiteral("Kuvel & co"));
     EXPECT_EQ(focusedText.toStdString(), "Kuvel & co");
-    EXPECT_TRUE(closedByTheKey);
+    EXPECT_TRUE(closedBySpace);
 }
-
-INSTANTIATE_TEST_SUITE_P(Keys, MessageText,
-                         testing::Values(KeyOnText{"Return", Qt::Key_Return, Qt::NoModifier},
-                                         KeyOnText{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier},
-                                         KeyOnText{"Space", Qt::Key_Space, Qt::NoModifier}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kuvel::test
