@@ -11,6 +11,7 @@ namespace kuvel {
 // Every control the game reads or writes, under its name in the window layouts, in
 // one list that both the enum and the names are made from.
 // Form2's boxes are Text1 and Text2; both windows call their first button Command1.
+// clang-format off
 #define KUVEL_CONTROLS(X)                                                                       \
     X(Label1) X(Label2) X(Label3) X(Label4) X(Label5) X(Label6)                                 \
     X(Label7) X(Label8) X(Label9) X(Label10) X(Label11)                                         \
@@ -21,6 +22,7 @@ namespace kuvel {
     X(Text1) X(Text2) X(Text4) X(Text5)                                                         \
     X(Option1) X(Option2) X(Option3) X(Option4) X(Option5) X(Option6) X(Option7) X(Option8)     \
     X(Command1) X(Command2)
+// clang-format on
 
 #define KUVEL_CONTROL_ENUMERATOR(name) name,
 enum class Control : std::uint8_t { KUVEL_CONTROLS(KUVEL_CONTROL_ENUMERATOR) };

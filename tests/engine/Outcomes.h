@@ -12,6 +12,7 @@
 
 namespace kuvel::test {
 
+// clang-format off
 // The eleven outcomes of a roll, as the player sees them.
 struct Outcome {
     std::string_view name;
@@ -80,5 +81,7 @@ constexpr Rgb highlightOf(Control label)
 
 inline constexpr Rgb White = {255, 255, 255};
 inline constexpr Rgb Black = {0, 0, 0};
+
+// clang-format on
 
 }  // namespace kuvel::test
