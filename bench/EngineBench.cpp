@@ -79,8 +79,8 @@ void BM_ScoreEveryRoll(benchmark::State& state)
             platform.clearMessages();
         }
     }
-    state.counters["rolls/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * Rolls,
-                                                   benchmark::Counter::kIsRate);
+    state.counters["rolls/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * Rolls, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ScoreEveryRoll)->Unit(benchmark::kMillisecond);
 

@@ -56,11 +56,11 @@ Input parse(std::string_view data)
 bool isRefusal(std::string_view message)
 {
     return message == english(Message::StakeHelp) || message == english(Message::TurnsHelp) ||
-           message == english(Message::NegativeMoney);
+        message == english(Message::NegativeMoney);
 }
 
-void checkRefused(const test::FakePlatform& p, const Module1& m, const Module1& before,
-                  const test::Displays& shown, std::string_view data)
+void checkRefused(const test::FakePlatform& p, const Module1& m, const Module1& before, const test::Displays& shown,
+                  std::string_view data)
 {
     require(p.messages.size() == 1 && isRefusal(p.messages[0].text), "a refusal is explained once", data);
     require(m == before, "a refusal changes no game variable", data);

@@ -34,13 +34,25 @@ inline constexpr std::array ControlNames{KUVEL_CONTROLS(KUVEL_CONTROL_NAME)};
 
 inline constexpr std::size_t ControlCount = ControlNames.size();
 
-constexpr std::size_t index(Control c) { return static_cast<std::size_t>(c); }
+constexpr std::size_t index(Control c)
+{
+    return static_cast<std::size_t>(c);
+}
 
 // The control's object name in its window ("Label16", "T1", "Option4"...).
-constexpr std::string_view controlName(Control c) { return ControlNames[index(c)]; }
+constexpr std::string_view controlName(Control c)
+{
+    return ControlNames[index(c)];
+}
 
 // Offsets from a numbered first control: dieLabel(0) is Label1, option(7) is Option8.
-constexpr Control dieLabel(int i) { return static_cast<Control>(index(Control::Label1) + i); }
-constexpr Control option(int i) { return static_cast<Control>(index(Control::Option1) + i); }
+constexpr Control dieLabel(int i)
+{
+    return static_cast<Control>(index(Control::Label1) + i);
+}
+constexpr Control option(int i)
+{
+    return static_cast<Control>(index(Control::Option1) + i);
+}
 
 }  // namespace kuvel

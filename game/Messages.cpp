@@ -41,12 +41,10 @@ const char* englishText(Message id)
         return KUVEL_TRANSLATE_NOOP("Message", "A single pair...could it get any worse? You get a point for that.");
     case Message::AllDifferent:
         return KUVEL_TRANSLATE_NOOP(
-            "Message",
-            "What an exotic rarity! All of your numbers are different - I'll give you 66 points for that!");
+            "Message", "What an exotic rarity! All of your numbers are different - I'll give you 66 points for that!");
     case Message::Tier1:
         return KUVEL_TRANSLATE_NOOP(
-            "Message",
-            "Well, you won, but the computer didn't get many points. I'll give you your bet back, though.");
+            "Message", "Well, you won, but the computer didn't get many points. I'll give you your bet back, though.");
     case Message::Tier2:
         return KUVEL_TRANSLATE_NOOP("Message",
                                     "Great! You won! The only problem is that...the computer got SO little points. "

@@ -61,11 +61,16 @@ constexpr std::array<Rule, 11> Rules = {{
 Rgb highlight(Control label)
 {
     switch (label) {
-    case Label11: return RGB(256, 0, 0);
-    case Label10: return RGB(256, 64, 0);
-    case Label9: return RGB(256, 128, 0);
-    case Label8: return RGB(256, 192, 0);
-    default: return RGB(256, 256, 0);
+    case Label11:
+        return RGB(256, 0, 0);
+    case Label10:
+        return RGB(256, 64, 0);
+    case Label9:
+        return RGB(256, 128, 0);
+    case Label8:
+        return RGB(256, 192, 0);
+    default:
+        return RGB(256, 256, 0);
     }
 }
 

@@ -18,7 +18,7 @@ constexpr std::array<int, 8> PointsPerTurn = {1, 2, 3, 5, 10, 20, 50, 100};
 
 struct Tier {
     long long upperBound;  // the average may equal it; the lowest tier is exactly its bound
-    int percentOfBet;      // what a win adds to the money: 105 is the bet back and 5 % more
+    int percentOfBet;  // what a win adds to the money: 105 is the bet back and 5 % more
     Message message;
 };
 
@@ -102,8 +102,8 @@ int payoutTier(int computerPoints, int turnCount)
     const long long points = computerPoints;
     const long long turns = turnCount;
     for (std::size_t t = 0; t < Tiers.size(); ++t) {
-        const bool aboveLower = t == 0 ? points >= Tiers[0].upperBound * turns
-                                       : points > Tiers[t - 1].upperBound * turns;
+        const bool aboveLower =
+            t == 0 ? points >= Tiers[0].upperBound * turns : points > Tiers[t - 1].upperBound * turns;
         if (aboveLower && points <= Tiers[t].upperBound * turns)
             return static_cast<int>(t) + 1;
     }

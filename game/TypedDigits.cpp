@@ -22,12 +22,12 @@ constexpr std::array<Typed, 10> TypedCharacters{{
     {U'\u06F0', 10, '0'},  // Extended Arabic-Indic (Persian) digits
     {U'\u0966', 10, '0'},  // Devanagari digits
     {U'\uFF10', 10, '0'},  // full-width digits
-    {U'\uFF0B', 1, '+'},   // full-width plus
-    {U'\uFF0D', 1, '-'},   // full-width minus
-    {U'\uFF0E', 1, '.'},   // full-width full stop
-    {U'\u200E', 1, ' '},   // left-to-right mark
-    {U'\u200F', 1, ' '},   // right-to-left mark
-    {U'\u061C', 1, ' '},   // Arabic letter mark
+    {U'\uFF0B', 1, '+'},  // full-width plus
+    {U'\uFF0D', 1, '-'},  // full-width minus
+    {U'\uFF0E', 1, '.'},  // full-width full stop
+    {U'\u200E', 1, ' '},  // left-to-right mark
+    {U'\u200F', 1, ' '},  // right-to-left mark
+    {U'\u061C', 1, ' '},  // Arabic letter mark
 }};
 
 constexpr char32_t ArabicDecimalSeparator = U'\u066B';

@@ -124,8 +124,8 @@ QString AccessibleLineEdit::segmentText(int offset, QAccessible::TextBoundaryTyp
     return range.start < 0 ? QString() : text.mid(range.start, range.end - range.start);
 }
 
-QString AccessibleLineEdit::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                             int* startOffset, int* endOffset) const
+QString AccessibleLineEdit::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                             int* endOffset) const
 {
     return segmentText(offset, boundaryType, Side::Before, startOffset, endOffset);
 }
@@ -160,7 +160,8 @@ std::optional<std::pair<qreal, qreal>> drawnBetween(const QTextLayout& layout, i
         const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
         for (qsizetype i = 0; i < positions.size() && i < advances.size(); ++i) {
             const qreal left = positions[i].x(), right = left + advances[i].x();
-            span = span ? std::pair(std::min(span->first, left), std::max(span->second, right)) : std::pair(left, right);
+            span =
+                span ? std::pair(std::min(span->first, left), std::max(span->second, right)) : std::pair(left, right);
         }
     }
     return span;

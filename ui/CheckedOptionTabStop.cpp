@@ -15,8 +15,7 @@ namespace {
 // Owned by the window whose options it looks after.
 class CheckedOptionTabStop : public QObject {
 public:
-    CheckedOptionTabStop(QWidget& window, QList<QRadioButton*> options)
-        : QObject(&window), options_(std::move(options))
+    CheckedOptionTabStop(QWidget& window, QList<QRadioButton*> options) : QObject(&window), options_(std::move(options))
     {
         for (QRadioButton* option : options_) {
             connect(option, &QRadioButton::toggled, this, &CheckedOptionTabStop::moveTabStop);

@@ -13,7 +13,7 @@ namespace {
 bool isEnter(const QKeyEvent& key)
 {
     return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
-           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 bool isSpace(const QKeyEvent& key)
@@ -26,7 +26,9 @@ bool isSpace(const QKeyEvent& key)
 class KeyPressesButton : public QObject {
 public:
     KeyPressesButton(QObject* parent, QPushButton* button, bool (*pressing)(const QKeyEvent&))
-        : QObject(parent), button_(button), pressing_(pressing)
+        : QObject(parent),
+          button_(button),
+          pressing_(pressing)
     {
     }
 

@@ -16,7 +16,9 @@
 namespace kuvel::ui {
 
 QtPlatform::QtPlatform(Module1& module, RandomSource& random, MessageBoxes& messages)
-    : module_(module), random_(random), messages_(messages)
+    : module_(module),
+      random_(random),
+      messages_(messages)
 {
     useFontSubstitutes();
     answerForLineEdits();

@@ -16,11 +16,11 @@ std::vector<int> cuts(const QString& text, QAccessible::TextBoundaryType boundar
     const int length = static_cast<int>(text.size());
     std::vector<int> at{0};
     const bool oneLine = boundary != QAccessible::CharBoundary && boundary != QAccessible::WordBoundary &&
-                         boundary != QAccessible::SentenceBoundary;
+        boundary != QAccessible::SentenceBoundary;
     if (!oneLine) {
-        const auto kind = boundary == QAccessible::CharBoundary   ? QTextBoundaryFinder::Grapheme
-                          : boundary == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
-                                                                  : QTextBoundaryFinder::Sentence;
+        const auto kind = boundary == QAccessible::CharBoundary ? QTextBoundaryFinder::Grapheme
+            : boundary == QAccessible::WordBoundary             ? QTextBoundaryFinder::Word
+                                                                : QTextBoundaryFinder::Sentence;
         QTextBoundaryFinder finder(kind, text);
         // -1 past the last boundary ends the walk.
         for (qsizetype p = finder.toNextBoundary(); p > 0 && p < length; p = finder.toNextBoundary()) {

@@ -70,16 +70,23 @@ constexpr std::array<Item, 37> Items = {{
 }};
 
 // 15 twips to the pixel at 96 dots per inch.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
 
 QWidget* make(const Item& item, QWidget* window)
 {
     const QString text = QString::fromUtf8(item.text);
     switch (item.kind) {
-    case Kind::Box: return new QLineEdit(text, window);
-    case Kind::Option: return new QRadioButton(text, window);
-    case Kind::Button: return new QPushButton(text, window);
-    default: break;
+    case Kind::Box:
+        return new QLineEdit(text, window);
+    case Kind::Option:
+        return new QRadioButton(text, window);
+    case Kind::Button:
+        return new QPushButton(text, window);
+    default:
+        break;
     }
     auto* label = new QLabel(text, window);
     label->setWordWrap(item.kind == Kind::WrappedLabel);

@@ -51,8 +51,7 @@ Connection listenToRoot()
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     // Checked, so the selection is in force on the server before the program starts.
     if (std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error{
-            xcb_request_check(c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask)),
-            &std::free})
+            xcb_request_check(c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask)), &std::free})
         fail("cannot listen to the root window");
     return {c, root};
 }

@@ -74,7 +74,10 @@ struct CountedRoll {
     std::array<std::string_view, 5> counters;
 };
 
-void PrintTo(const CountedRoll& r, std::ostream* out) { *out << testing::PrintToString(r.dice); }
+void PrintTo(const CountedRoll& r, std::ostream* out)
+{
+    *out << testing::PrintToString(r.dice);
+}
 
 class MatchCounting : public testing::TestWithParam<CountedRoll> {};
 

@@ -40,8 +40,8 @@ std::string describe(const std::vector<int>& faces)
 
 const Outcome& outcomeOfPattern(const std::string& pattern)
 {
-    const auto* found = std::find_if(Outcomes.begin(), Outcomes.end(),
-                                     [&](const Outcome& o) { return o.pattern == pattern; });
+    const auto* found =
+        std::find_if(Outcomes.begin(), Outcomes.end(), [&](const Outcome& o) { return o.pattern == pattern; });
     if (found == Outcomes.end())
         throw std::logic_error("no outcome for the pattern " + pattern);
     return *found;

@@ -34,11 +34,11 @@ private:
 void PrintTo(const Displays& d, std::ostream* os);
 
 // Rolls that score one outcome each, for turns whose outcome does not matter beyond its points.
-inline const std::vector<int> SinglePair = {1, 1, 2, 3, 4, 5};      // 1 point
-inline const std::vector<int> ThreePairs = {1, 1, 2, 2, 3, 3};      // 3 points
-inline const std::vector<int> Triple = {2, 2, 2, 1, 3, 4};          // 6 points
-inline const std::vector<int> AllDifferent = {1, 2, 3, 4, 5, 6};    // 66 points
-inline const std::vector<int> SixOfAKind = {3, 3, 3, 3, 3, 3};      // 1296 points
+inline const std::vector<int> SinglePair = {1, 1, 2, 3, 4, 5};  // 1 point
+inline const std::vector<int> ThreePairs = {1, 1, 2, 2, 3, 3};  // 3 points
+inline const std::vector<int> Triple = {2, 2, 2, 1, 3, 4};  // 6 points
+inline const std::vector<int> AllDifferent = {1, 2, 3, 4, 5, 6};  // 66 points
+inline const std::vector<int> SixOfAKind = {3, 3, 3, 3, 3, 3};  // 1296 points
 
 inline constexpr std::string_view NoBetNotice = "Bet next time - this time I'll let you see what happens.";
 inline constexpr std::string_view Bankrupt = "You lost! Better luck next time...";

@@ -81,7 +81,10 @@ struct Fault {
     std::string details;
 };
 
-void PrintTo(const Fault& f, std::ostream* out) { *out << f.name; }
+void PrintTo(const Fault& f, std::ostream* out)
+{
+    *out << f.name;
+}
 
 class ErrorReport : public testing::TestWithParam<Fault> {};
 

@@ -21,7 +21,10 @@ struct Parsed {
     double value;
 };
 
-void PrintTo(const Parsed& p, std::ostream* out) { *out << testing::PrintToString(p.text) << " is " << p.value; }
+void PrintTo(const Parsed& p, std::ostream* out)
+{
+    *out << testing::PrintToString(p.text) << " is " << p.value;
+}
 
 class TextToDoubleReads : public testing::TestWithParam<Parsed> {};
 
@@ -32,10 +35,10 @@ TEST_P(TextToDoubleReads, TheNumber)
 
 INSTANTIATE_TEST_SUITE_P(NumberText, TextToDoubleReads,
                          testing::Values(Parsed{"0", 0}, Parsed{" 0 ", 0}, Parsed{"0.0", 0}, Parsed{"  0.0  ", 0},
-                                         Parsed{"10", 10}, Parsed{"1296", 1296}, Parsed{"-50", -50},
-                                         Parsed{"+7", 7}, Parsed{" -2.5 ", -2.5}, Parsed{".5", 0.5},
-                                         Parsed{"5.", 5}, Parsed{"1e3", 1000}, Parsed{"2.5E-1", 0.25},
-                                         Parsed{"-1e+2", -100}, Parsed{"1e-999", 0}));
+                                         Parsed{"10", 10}, Parsed{"1296", 1296}, Parsed{"-50", -50}, Parsed{"+7", 7},
+                                         Parsed{" -2.5 ", -2.5}, Parsed{".5", 0.5}, Parsed{"5.", 5},
+                                         Parsed{"1e3", 1000}, Parsed{"2.5E-1", 0.25}, Parsed{"-1e+2", -100},
+                                         Parsed{"1e-999", 0}));
 
 class TextToDoubleRefuses : public testing::TestWithParam<std::string> {};
 
@@ -45,9 +48,8 @@ TEST_P(TextToDoubleRefuses, WithATypeMismatch)
 }
 
 INSTANTIATE_TEST_SUITE_P(NumberText, TextToDoubleRefuses,
-                         testing::Values("", " ", "   ", "abc", "#", "12abc", "1 2", "inf", "-inf", "nan",
-                                         "Infinity", "+", "-", ".", "e5", "1e", "1e+", "--1", "0x10",
-                                         "Amount to Bet"));
+                         testing::Values("", " ", "   ", "abc", "#", "12abc", "1 2", "inf", "-inf", "nan", "Infinity",
+                                         "+", "-", ".", "e5", "1e", "1e+", "--1", "0x10", "Amount to Bet"));
 
 TEST(NumberText, ValuesTooLargeForADoubleAreAnOverflow)
 {
@@ -87,7 +89,10 @@ struct Rounded {
     int value;
 };
 
-void PrintTo(const Rounded& r, std::ostream* out) { *out << testing::PrintToString(r.text) << " is " << r.value; }
+void PrintTo(const Rounded& r, std::ostream* out)
+{
+    *out << testing::PrintToString(r.text) << " is " << r.value;
+}
 
 class TextToIntegerRounds : public testing::TestWithParam<Rounded> {};
 
@@ -97,13 +102,12 @@ TEST_P(TextToIntegerRounds, HalfToEven)
 }
 
 INSTANTIATE_TEST_SUITE_P(NumberText, TextToIntegerRounds,
-                         testing::Values(Rounded{"2.5", 2}, Rounded{"3.5", 4}, Rounded{"-2.5", -2},
-                                         Rounded{"-3.5", -4}, Rounded{"0.5", 0}, Rounded{"1.5", 2},
-                                         Rounded{" 2.5 ", 2}, Rounded{"2.4999", 2}, Rounded{"2.5001", 3},
-                                         Rounded{"-0.4", 0}, Rounded{"+12", 12}, Rounded{"32767", 32767},
-                                         Rounded{"32767.4", 32767}, Rounded{"32766.5", 32766},
-                                         Rounded{"-32768", -32768}, Rounded{"-32768.5", -32768},
-                                         Rounded{"1e2", 100}));
+                         testing::Values(Rounded{"2.5", 2}, Rounded{"3.5", 4}, Rounded{"-2.5", -2}, Rounded{"-3.5", -4},
+                                         Rounded{"0.5", 0}, Rounded{"1.5", 2}, Rounded{" 2.5 ", 2},
+                                         Rounded{"2.4999", 2}, Rounded{"2.5001", 3}, Rounded{"-0.4", 0},
+                                         Rounded{"+12", 12}, Rounded{"32767", 32767}, Rounded{"32767.4", 32767},
+                                         Rounded{"32766.5", 32766}, Rounded{"-32768", -32768},
+                                         Rounded{"-32768.5", -32768}, Rounded{"1e2", 100}));
 
 class TextToIntegerOverflows : public testing::TestWithParam<std::string> {};
 
@@ -113,8 +117,7 @@ TEST_P(TextToIntegerOverflows, OutsideSixteenBits)
 }
 
 INSTANTIATE_TEST_SUITE_P(NumberText, TextToIntegerOverflows,
-                         testing::Values("32768", "32767.5", "-32769", "-32768.6", "40000", "-40000", "1e5",
-                                         "1e999"));
+                         testing::Values("32768", "32767.5", "-32769", "-32768.6", "40000", "-40000", "1e5", "1e999"));
 
 TEST(NumberText, TextToIntegerRefusesTextThatIsNoNumber)
 {
@@ -176,7 +179,10 @@ struct Written {
     std::string text;
 };
 
-void PrintTo(const Written& w, std::ostream* out) { *out << testing::PrintToString(w.text); }
+void PrintTo(const Written& w, std::ostream* out)
+{
+    *out << testing::PrintToString(w.text);
+}
 
 class DoubleToText : public testing::TestWithParam<Written> {};
 
@@ -188,8 +194,7 @@ TEST_P(DoubleToText, FifteenSignificantDigits)
 INSTANTIATE_TEST_SUITE_P(NumberText, DoubleToText,
                          testing::Values(Written{0, "0"}, Written{1, "1"}, Written{10, "10"}, Written{1296, "1296"},
                                          Written{-3, "-3"}, Written{2.5, "2.5"}, Written{0.1, "0.1"},
-                                         Written{1.0 / 3, "0.333333333333333"},
-                                         Written{2.0 / 3, "0.666666666666667"},
+                                         Written{1.0 / 3, "0.333333333333333"}, Written{2.0 / 3, "0.666666666666667"},
                                          Written{123456789012345, "123456789012345"},
                                          Written{999999999999999, "999999999999999"},
                                          Written{static_cast<double>(0.1f), "0.100000001490116"}));

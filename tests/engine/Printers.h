@@ -23,9 +23,9 @@ inline void PrintTo(Control c, std::ostream* os)
 
 inline void PrintTo(const Module1& m, std::ostream* os)
 {
-    *os << "{Money " << m.Money << ", Bet " << m.Bet << ", TurnLimit " << m.TurnLimit << ", TurnCount "
-        << m.TurnCount << ", PlayerPoints " << m.PlayerPoints << ", ComputerPoints " << m.ComputerPoints
-        << ", NoBetNoticeShown " << m.NoBetNoticeShown << "}";
+    *os << "{Money " << m.Money << ", Bet " << m.Bet << ", TurnLimit " << m.TurnLimit << ", TurnCount " << m.TurnCount
+        << ", PlayerPoints " << m.PlayerPoints << ", ComputerPoints " << m.ComputerPoints << ", NoBetNoticeShown "
+        << m.NoBetNoticeShown << "}";
 }
 
 }  // namespace kuvel

@@ -50,8 +50,8 @@ std::vector<Rgb> expectedColours(const Outcome& outcome)
 {
     std::vector<Rgb> colours;
     for (Control label : CombinationLabels) {
-        const bool coloured = std::find(outcome.coloured.begin(), outcome.coloured.end(), label) !=
-                              outcome.coloured.end();
+        const bool coloured =
+            std::find(outcome.coloured.begin(), outcome.coloured.end(), label) != outcome.coloured.end();
         colours.push_back(!coloured ? White : outcome.black ? Black : highlightOf(label));
     }
     return colours;
@@ -164,7 +164,10 @@ struct TopOfRange {
     std::size_t outcome;
 };
 
-void PrintTo(const TopOfRange& r, std::ostream* out) { *out << r.pointsBefore << "Plus" << Outcomes[r.outcome].name; }
+void PrintTo(const TopOfRange& r, std::ostream* out)
+{
+    *out << r.pointsBefore << "Plus" << Outcomes[r.outcome].name;
+}
 
 class ScoringAtTheTopOfTheRange : public testing::TestWithParam<TopOfRange> {};
 

@@ -17,9 +17,11 @@ using enum Control;
 const std::array<std::string, 10> TierMessage = {
     "",
     "Well, you won, but the computer didn't get many points. I'll give you your bet back, though.",
-    "Great! You won! The only problem is that...the computer got SO little points. I'll give you an extra 5% on your bet, though.",
+    "Great! You won! The only problem is that...the computer got SO little points. I'll give you an extra 5% on your "
+    "bet, though.",
     "The computer got a few points. However, it was pretty easy, right? You'll get 25% more.",
-    "Apparently, you've bested the computer even though they got a deecent amount of points. I award you double your bet back.",
+    "Apparently, you've bested the computer even though they got a deecent amount of points. I award you double your "
+    "bet back.",
     "They got lots of points, yet you still managed to win! You will get 5 times your bet for that.",
     "If they got that many points, and you still won...I don't know what to say. Here's 10 times your bet.",
     "You fought a formidable opponent and won. For this brevity, I award you 15 times your bet!",
@@ -39,7 +41,10 @@ struct Ratio {
     int tier;
 };
 
-void PrintTo(const Ratio& r, std::ostream* out) { *out << r.computerPoints << " in " << r.turns << " turns"; }
+void PrintTo(const Ratio& r, std::ostream* out)
+{
+    *out << r.computerPoints << " in " << r.turns << " turns";
+}
 
 class PayoutTier : public testing::TestWithParam<Ratio> {};
 
@@ -52,13 +57,12 @@ TEST_P(PayoutTier, OfTheComputersPointsPerTurn)
 INSTANTIATE_TEST_SUITE_P(Settlement, PayoutTier,
                          testing::Values(Ratio{60, 20, 3}, Ratio{61, 20, 4}, Ratio{100, 100, 1}, Ratio{101, 100, 2},
                                          Ratio{20, 20, 1}, Ratio{40, 20, 2}, Ratio{41, 20, 3}, Ratio{100, 20, 4},
-                                         Ratio{101, 20, 5}, Ratio{200, 20, 5}, Ratio{201, 20, 6},
-                                         Ratio{400, 20, 6}, Ratio{401, 20, 7}, Ratio{700, 20, 7}, Ratio{701, 20, 8},
-                                         Ratio{1000, 20, 8}, Ratio{1001, 20, 9}, Ratio{2000, 20, 9},
-                                         Ratio{2001, 20, 0}, Ratio{19, 20, 0}, Ratio{0, 1, 0}, Ratio{100, 1, 9},
-                                         Ratio{101, 1, 0}, Ratio{32766, 10922, 3}, Ratio{32767, 10922, 4},
-                                         Ratio{32767, 328, 9}, Ratio{32767, 327, 0}, Ratio{32767, 32767, 1},
-                                         Ratio{32766, 32767, 0}));
+                                         Ratio{101, 20, 5}, Ratio{200, 20, 5}, Ratio{201, 20, 6}, Ratio{400, 20, 6},
+                                         Ratio{401, 20, 7}, Ratio{700, 20, 7}, Ratio{701, 20, 8}, Ratio{1000, 20, 8},
+                                         Ratio{1001, 20, 9}, Ratio{2000, 20, 9}, Ratio{2001, 20, 0}, Ratio{19, 20, 0},
+                                         Ratio{0, 1, 0}, Ratio{100, 1, 9}, Ratio{101, 1, 0}, Ratio{32766, 10922, 3},
+                                         Ratio{32767, 10922, 4}, Ratio{32767, 328, 9}, Ratio{32767, 327, 0},
+                                         Ratio{32767, 32767, 1}, Ratio{32766, 32767, 0}));
 
 // A game on its last turn, won or lost by the points set here.
 class SettlingTurn : public testing::Test {
@@ -99,7 +103,10 @@ struct Win {
     int moneyAfter;
 };
 
-void PrintTo(const Win& w, std::ostream* out) { *out << "tier " << w.tier << " on " << w.money << " bet " << w.bet; }
+void PrintTo(const Win& w, std::ostream* out)
+{
+    *out << "tier " << w.tier << " on " << w.money << " bet " << w.bet;
+}
 
 class Payout : public SettlingTurn, public testing::WithParamInterface<Win> {};
 
@@ -117,9 +124,9 @@ TEST_P(Payout, ShowsTheTierThenPaysThenResetsAndReminds)
 
 INSTANTIATE_TEST_SUITE_P(Money70Bet30, Payout,
                          testing::Values(Win{1, 20, 70, 30, 100}, Win{2, 40, 70, 30, 101}, Win{3, 60, 70, 30, 107},
-                                         Win{4, 100, 70, 30, 130}, Win{5, 200, 70, 30, 220},
-                                         Win{6, 400, 70, 30, 370}, Win{7, 700, 70, 30, 520},
-                                         Win{8, 1000, 70, 30, 820}, Win{9, 2000, 70, 30, 1570}));
+                                         Win{4, 100, 70, 30, 130}, Win{5, 200, 70, 30, 220}, Win{6, 400, 70, 30, 370},
+                                         Win{7, 700, 70, 30, 520}, Win{8, 1000, 70, 30, 820},
+                                         Win{9, 2000, 70, 30, 1570}));
 
 INSTANTIATE_TEST_SUITE_P(BonusTruncated, Payout,
                          testing::Values(Win{2, 40, 0, 19, 19}, Win{2, 40, 0, 20, 21}, Win{3, 60, 0, 3, 3},
@@ -213,7 +220,10 @@ struct Handicap {
     int pointsPerTurn;
 };
 
-void PrintTo(const Handicap& h, std::ostream* out) { *out << controlName(h.option); }
+void PrintTo(const Handicap& h, std::ostream* out)
+{
+    *out << controlName(h.option);
+}
 
 class ComputerPoints : public testing::TestWithParam<Handicap> {};
 

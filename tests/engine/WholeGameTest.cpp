@@ -11,8 +11,8 @@
 namespace kuvel::test {
 namespace {
 
-const std::string Tier4 =
-    "Apparently, you've bested the computer even though they got a deecent amount of points. I award you double your bet back.";
+const std::string Tier4 = "Apparently, you've bested the computer even though they got a deecent amount of points. I "
+                          "award you double your bet back.";
 
 TEST(WholeGame, TheDefaultGameEndsAtTurn50InTier4)
 {
@@ -71,9 +71,9 @@ TEST(WholeGame, LosingTheWholeBalanceShowsThreeMessagesAndThenEnds)
     g.bet("100", "1");
     ASSERT_EQ(g.m.Money, 0);
     const std::vector<bool> ended = endedAtEachMessage(g);
-    EXPECT_EQ(g.newMessages(), (std::vector<std::string>{std::string(Outcomes[9].message),
-                                                         "I don't think you survived that.", "REMEMBER TO BET",
-                                                         std::string(Bankrupt)}));
+    EXPECT_EQ(g.newMessages(),
+              (std::vector<std::string>{std::string(Outcomes[9].message), "I don't think you survived that.",
+                                        "REMEMBER TO BET", std::string(Bankrupt)}));
     EXPECT_EQ(ended, std::vector<bool>(4, false));
     EXPECT_TRUE(g.p.ended);
     EXPECT_EQ(displaysOf(g.form1()), g.p.messages.back().shown) << "nothing changes after the last message";

@@ -94,9 +94,12 @@ private:
     int chooseStake()
     {
         switch (pick(0, 3)) {
-        case 0: return 0;
-        case 1: return m_.Money;  // all in
-        default: return pick(0, m_.Money);
+        case 0:
+            return 0;
+        case 1:
+            return m_.Money;  // all in
+        default:
+            return pick(0, m_.Money);
         }
     }
 
@@ -117,8 +120,7 @@ private:
         const Displays shown = displaysOf(p_->form1);
         enter(stake, turns);
         ++result_.refusals;
-        check(m_ == before && displaysOf(p_->form1) == shown,
-              "a refused entry changes nothing");
+        check(m_ == before && displaysOf(p_->form1) == shown, "a refused entry changes nothing");
         check(p_->messages.size() == 1 && !p_->form1.visible() && p_->form2->visible(),
               "a refused entry is explained and the dialog stays open");
     }

@@ -12,12 +12,12 @@ namespace kuvel::test {
 
 struct SoakResult {
     long long turns = 0;
-    long long checks = 0;     // invariants checked, after every turn and every bet
-    long long sessions = 0;   // a session ends when the money is gone
-    long long drawnAtTheTop = 0; // games tied with both totals at 32767, drawn
-    long long bets = 0;       // entries the bet dialog took
-    long long refusals = 0;   // entries it refused
-    std::string firstFailure; // empty while every check holds
+    long long checks = 0;  // invariants checked, after every turn and every bet
+    long long sessions = 0;  // a session ends when the money is gone
+    long long drawnAtTheTop = 0;  // games tied with both totals at 32767, drawn
+    long long bets = 0;  // entries the bet dialog took
+    long long refusals = 0;  // entries it refused
+    std::string firstFailure;  // empty while every check holds
     OutcomeTally outcomes;
 };
 

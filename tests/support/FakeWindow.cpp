@@ -17,12 +17,12 @@ FakeWindow::FakeWindow(std::initializer_list<std::pair<Control, std::string>> co
 
 FakeWindow FakeWindow::form1()
 {
-    FakeWindow w({{Label1, "#"}, {Label2, "#"}, {Label3, "#"}, {Label4, "#"}, {Label5, "#"}, {Label6, "#"},
-                  {Label7, "Pair"}, {Label8, "Triple"}, {Label9, "Quad"}, {Label10, "Quint"}, {Label11, "Kuvel"},
-                  {Label16, "0"}, {Label17, "0"}, {Label18, "0"}, {Label19, "0"}, {Label20, "0"},
-                  {T1, "0"}, {T2, "0"}, {T3, "0"}, {Text4, "100"}, {Text5, "0"},
-                  {Option1, "1"}, {Option2, "2"}, {Option3, "3"}, {Option4, "5"},
-                  {Option5, "10"}, {Option6, "20"}, {Option7, "50"}, {Option8, "100"}},
+    FakeWindow w({{Label1, "#"},      {Label2, "#"},    {Label3, "#"},      {Label4, "#"},    {Label5, "#"},
+                  {Label6, "#"},      {Label7, "Pair"}, {Label8, "Triple"}, {Label9, "Quad"}, {Label10, "Quint"},
+                  {Label11, "Kuvel"}, {Label16, "0"},   {Label17, "0"},     {Label18, "0"},   {Label19, "0"},
+                  {Label20, "0"},     {T1, "0"},        {T2, "0"},          {T3, "0"},        {Text4, "100"},
+                  {Text5, "0"},       {Option1, "1"},   {Option2, "2"},     {Option3, "3"},   {Option4, "5"},
+                  {Option5, "10"},    {Option6, "20"},  {Option7, "50"},    {Option8, "100"}},
                  true);
     for (Control label : {Label7, Label8, Label9, Label10, Label11})
         w.colours_[index(label)] = RGB(255, 255, 255);

@@ -29,18 +29,30 @@ struct Row {
     Accessible expected;
 };
 
-void PrintTo(const Row& row, std::ostream* out) { *out << row.control; }
+void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << row.control;
+}
 
 // A value label's name is its caption, so a screen reader reads the value; its
 // description says what the value is.
 const Row Form1Rows[] = {
-    {"Label1", {"#", "Die 1"}}, {"Label2", {"#", "Die 2"}}, {"Label3", {"#", "Die 3"}},
-    {"Label4", {"#", "Die 4"}}, {"Label5", {"#", "Die 5"}}, {"Label6", {"#", "Die 6"}},
-    {"T1", {"0", "Turns played"}}, {"T2", {"0", "Your points"}}, {"T3", {"0", "Computer points"}},
-    {"Text4", {"Money", ""}}, {"Text5", {"Bet", ""}},
-    {"Option1", {"1", "Computer points per turn"}}, {"Option4", {"5", "Computer points per turn"}},
+    {"Label1", {"#", "Die 1"}},
+    {"Label2", {"#", "Die 2"}},
+    {"Label3", {"#", "Die 3"}},
+    {"Label4", {"#", "Die 4"}},
+    {"Label5", {"#", "Die 5"}},
+    {"Label6", {"#", "Die 6"}},
+    {"T1", {"0", "Turns played"}},
+    {"T2", {"0", "Your points"}},
+    {"T3", {"0", "Computer points"}},
+    {"Text4", {"Money", ""}},
+    {"Text5", {"Bet", ""}},
+    {"Option1", {"1", "Computer points per turn"}},
+    {"Option4", {"5", "Computer points per turn"}},
     {"Option8", {"100", "Computer points per turn"}},
-    {"Command1", {"Ready To Go", ""}}, {"Command2", {"Make a bet", ""}},
+    {"Command1", {"Ready To Go", ""}},
+    {"Command2", {"Make a bet", ""}},
 };
 
 class Form1Accessible : public testing::TestWithParam<Row> {};

@@ -41,7 +41,10 @@ struct Opening {
     bool opens;
 };
 
-void PrintTo(const Opening& o, std::ostream* out) { *out << o.name; }
+void PrintTo(const Opening& o, std::ostream* out)
+{
+    *out << o.name;
+}
 
 class MakeABet : public testing::TestWithParam<Opening> {};
 
@@ -150,7 +153,10 @@ struct Refusal {
     const char* box;
 };
 
-void PrintTo(const Refusal& r, std::ostream* out) { *out << r.name; }
+void PrintTo(const Refusal& r, std::ostream* out)
+{
+    *out << r.name;
+}
 
 class BetRefused : public testing::TestWithParam<Refusal> {};
 
@@ -176,20 +182,20 @@ TEST_P(BetRefused, NothingChangesAndTheOffendingBoxIsSelectedForRetyping)
     EXPECT_EQ(s.betState(), (BetState{90, 10, 5, "90", "10"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bets, BetRefused,
-    testing::Values(Refusal{"InitialTexts", "Amount to Bet", "Number of Turns", StakeHelp, "Text1"},
-                    Refusal{"EmptyStake", "", "50", StakeHelp, "Text1"},
-                    Refusal{"LettersForStake", "abc", "50", StakeHelp, "Text1"},
-                    Refusal{"StakeBeyond16Bits", "40000", "50", StakeHelp, "Text1"},
-                    Refusal{"NegativeStake", "-50", "50", StakeHelp, "Text1"},
-                    Refusal{"StakeAboveTheMoney", "101", "10", NegativeMoney, "Text1"},
-                    Refusal{"InitialTurnsText", "10", "Number of Turns", TurnsHelp, "Text2"},
-                    Refusal{"EmptyTurns", "10", "", TurnsHelp, "Text2"},
-                    Refusal{"LettersForTurns", "10", "abc", TurnsHelp, "Text2"},
-                    Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"},
-                    Refusal{"TurnsOneBeyond16Bits", "10", "32768", TurnsHelp, "Text2"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bets, BetRefused,
+                         testing::Values(Refusal{"InitialTexts", "Amount to Bet", "Number of Turns", StakeHelp,
+                                                 "Text1"},
+                                         Refusal{"EmptyStake", "", "50", StakeHelp, "Text1"},
+                                         Refusal{"LettersForStake", "abc", "50", StakeHelp, "Text1"},
+                                         Refusal{"StakeBeyond16Bits", "40000", "50", StakeHelp, "Text1"},
+                                         Refusal{"NegativeStake", "-50", "50", StakeHelp, "Text1"},
+                                         Refusal{"StakeAboveTheMoney", "101", "10", NegativeMoney, "Text1"},
+                                         Refusal{"InitialTurnsText", "10", "Number of Turns", TurnsHelp, "Text2"},
+                                         Refusal{"EmptyTurns", "10", "", TurnsHelp, "Text2"},
+                                         Refusal{"LettersForTurns", "10", "abc", TurnsHelp, "Text2"},
+                                         Refusal{"TurnsBeyond16Bits", "10", "40000", TurnsHelp, "Text2"},
+                                         Refusal{"TurnsOneBeyond16Bits", "10", "32768", TurnsHelp, "Text2"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BetDialog, EnterInABoxDoesNotPressOK)
 {

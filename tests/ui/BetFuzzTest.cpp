@@ -37,7 +37,10 @@ private:
     bool chance(int oneIn) { return pick(0, oneIn - 1) == 0; }
     long long pick(long long low, long long high) { return std::uniform_int_distribution(low, high)(random_); }
     template <std::size_t N>
-    const char* pickFrom(const std::array<const char*, N>& items) { return items[pick(0, N - 1)]; }
+    const char* pickFrom(const std::array<const char*, N>& items)
+    {
+        return items[pick(0, N - 1)];
+    }
 
     std::string blanks()
     {
@@ -66,7 +69,8 @@ private:
             digits += '.';
         }
         if (exponent != 0 || chance(10))
-            digits += std::string(chance(2) ? "e" : "E") + (exponent >= 0 && chance(2) ? "+" : "") + std::to_string(exponent);
+            digits +=
+                std::string(chance(2) ? "e" : "E") + (exponent >= 0 && chance(2) ? "+" : "") + std::to_string(exponent);
         const std::string sign = negative ? "-" : (chance(6) ? "+" : "");
         return {blanks() + sign + digits + blanks(), rounded(mantissa, exponent - decimals, negative)};
     }
@@ -101,9 +105,26 @@ private:
     Typed garbage()
     {
         // Line breaks are no spoilers: the boxes turn them into blanks.
-        static constexpr std::array<const char*, 20> Spoilers = {
-            "a", "x", "Z", "$", ",", "_", "#", "--", "+-", ".", "..", "e", "E+", "\x01", "\x1f", "\x7f",
-            "\xC2\xA0", "\xE0\xB9\x95", "\xE2\x88\x92", "\xC3\xA9"};  // no-break space, Thai 5, minus sign, é
+        static constexpr std::array<const char*, 20> Spoilers = {"a",
+                                                                 "x",
+                                                                 "Z",
+                                                                 "$",
+                                                                 ",",
+                                                                 "_",
+                                                                 "#",
+                                                                 "--",
+                                                                 "+-",
+                                                                 ".",
+                                                                 "..",
+                                                                 "e",
+                                                                 "E+",
+                                                                 "\x01",
+                                                                 "\x1f",
+                                                                 "\x7f",
+                                                                 "\xC2\xA0",
+                                                                 "\xE0\xB9\x95",
+                                                                 "\xE2\x88\x92",
+                                                                 "\xC3\xA9"};  // no-break space, Thai 5, minus sign, é
         static constexpr std::array<const char*, 12> NotNumbers = {
             "", " ", "\t \t", "Amount to Bet", "Number of Turns", "inf", "nan", "0x1A", "1,5", "- 5", "5e", "\xC2\xBD"};
         if (chance(4))
@@ -145,7 +166,8 @@ struct Tally {
 // do exactly what the conversion rules say.
 void betOnce(Session& s, TextMaker& maker, std::mt19937& random, Tally& tally)
 {
-    const std::int16_t money = static_cast<std::int16_t>(std::uniform_int_distribution(0, 32767)(random) >> (random() % 15));
+    const std::int16_t money =
+        static_cast<std::int16_t>(std::uniform_int_distribution(0, 32767)(random) >> (random() % 15));
     s.module.Money = money;
     s.form1().setText(Text4, std::to_string(money));
     if (!s.form2().isVisible())
@@ -163,8 +185,8 @@ void betOnce(Session& s, TextMaker& maker, std::mt19937& random, Tally& tally)
     if (stakeOk && turns.value) {
         ++tally.accepted;
         const auto left = static_cast<std::int16_t>(money - *stake.value);
-        EXPECT_EQ(s.betState(), (BetState{left, *stake.value, *turns.value, std::to_string(left),
-                                          std::to_string(*stake.value)}))
+        EXPECT_EQ(s.betState(),
+                  (BetState{left, *stake.value, *turns.value, std::to_string(left), std::to_string(*stake.value)}))
             << '"' << stake.text << "\" \"" << turns.text << '"';
         EXPECT_TRUE(s.messages.messages.empty());
         EXPECT_FALSE(s.form2().isVisible());

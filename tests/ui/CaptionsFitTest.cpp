@@ -34,7 +34,10 @@ std::vector<std::string> languages()
 
 const std::vector<std::string> everyLanguage = languages();
 
-std::string named(const testing::TestParamInfo<std::string>& info) { return info.param; }
+std::string named(const testing::TestParamInfo<std::string>& info)
+{
+    return info.param;
+}
 
 // The windows in each language: a translation that does not fit is shortened, the
 // layout never grows.
@@ -58,14 +61,22 @@ INSTANTIATE_TEST_SUITE_P(Languages, TranslationLettersIn,
 std::optional<QFontDatabase::WritingSystem> writingSystem(QLocale::Script script)
 {
     switch (script) {
-    case QLocale::SimplifiedHanScript: return QFontDatabase::SimplifiedChinese;
-    case QLocale::TraditionalHanScript: return QFontDatabase::TraditionalChinese;
-    case QLocale::JapaneseScript: return QFontDatabase::Japanese;
-    case QLocale::KoreanScript: return QFontDatabase::Korean;
-    case QLocale::ArabicScript: return QFontDatabase::Arabic;
-    case QLocale::HebrewScript: return QFontDatabase::Hebrew;
-    case QLocale::DevanagariScript: return QFontDatabase::Devanagari;
-    default: return std::nullopt;
+    case QLocale::SimplifiedHanScript:
+        return QFontDatabase::SimplifiedChinese;
+    case QLocale::TraditionalHanScript:
+        return QFontDatabase::TraditionalChinese;
+    case QLocale::JapaneseScript:
+        return QFontDatabase::Japanese;
+    case QLocale::KoreanScript:
+        return QFontDatabase::Korean;
+    case QLocale::ArabicScript:
+        return QFontDatabase::Arabic;
+    case QLocale::HebrewScript:
+        return QFontDatabase::Hebrew;
+    case QLocale::DevanagariScript:
+        return QFontDatabase::Devanagari;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -214,7 +225,7 @@ bool showsWhole(const QLineEdit& box)
     option.initFrom(&box);
     const QFontMetrics metrics = box.fontMetrics();
     const int needed = metrics.horizontalAdvance(box.text()) + 2 * 2 + 1 + std::max(0, -metrics.minLeftBearing()) +
-                       std::max(0, -metrics.minRightBearing());
+        std::max(0, -metrics.minRightBearing());
     return needed <= box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box).width();
 }
 

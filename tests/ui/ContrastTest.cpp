@@ -88,7 +88,10 @@ struct Theme {
     std::vector<std::pair<QPalette::ColorRole, QColor>> colours;
 };
 
-void PrintTo(const Theme& theme, std::ostream* out) { *out << theme.name; }
+void PrintTo(const Theme& theme, std::ostream* out)
+{
+    *out << theme.name;
+}
 
 QPalette paletteOf(const Theme& theme)
 {
@@ -102,10 +105,20 @@ using enum QPalette::ColorRole;
 
 const Theme Themes[] = {
     {"Light", {}},
-    {"Dark", {{Window, QColor(0x353535)}, {WindowText, QColor(0xeeeeec)}, {Base, QColor(0x2d2d2d)},
-              {Text, QColor(0xeeeeec)}, {Button, QColor(0x373737)}, {ButtonText, QColor(0xeeeeec)}}},
-    {"HighContrast", {{Window, Qt::black}, {WindowText, Qt::white}, {Base, Qt::black}, {Text, Qt::white},
-                      {Button, Qt::black}, {ButtonText, Qt::white}}},
+    {"Dark",
+     {{Window, QColor(0x353535)},
+      {WindowText, QColor(0xeeeeec)},
+      {Base, QColor(0x2d2d2d)},
+      {Text, QColor(0xeeeeec)},
+      {Button, QColor(0x373737)},
+      {ButtonText, QColor(0xeeeeec)}}},
+    {"HighContrast",
+     {{Window, Qt::black},
+      {WindowText, Qt::white},
+      {Base, Qt::black},
+      {Text, Qt::white},
+      {Button, Qt::black},
+      {ButtonText, Qt::white}}},
 };
 
 // The combination labels turn black on an all-different roll, text and all: the

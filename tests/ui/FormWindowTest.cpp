@@ -19,7 +19,10 @@ struct Misuse {
     std::function<void(Window&)> operation;
 };
 
-void PrintTo(const Misuse& m, std::ostream* out) { *out << m.name; }
+void PrintTo(const Misuse& m, std::ostream* out)
+{
+    *out << m.name;
+}
 
 class WindowMisuse : public testing::TestWithParam<Misuse> {};
 
@@ -30,17 +33,17 @@ TEST_P(WindowMisuse, ThrowsControlError)
     EXPECT_THROW(GetParam().operation(window), ControlError);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, WindowMisuse,
-    testing::Values(Misuse{"CaptionOfABox", false, [](Window& w) { w.caption(Text4); }},
-                    Misuse{"TextOfALabel", false, [](Window& w) { w.text(Label1); }},
-                    Misuse{"SelectionOfAButton", false, [](Window& w) { w.isSelected(Command1); }},
-                    Misuse{"ColourOfAnOption", false, [](Window& w) { w.setBackColour(Option1, RGB(0, 0, 0)); }},
-                    Misuse{"Form2sBoxOnForm1", false, [](Window& w) { w.setText(Text1, "1"); }},
-                    Misuse{"DieOnForm2", true, [](Window& w) { w.setCaption(Label1, "1"); }},
-                    Misuse{"OptionOnForm2", true, [](Window& w) { w.isSelected(Option4); }},
-                    Misuse{"FocusOnAButton", true, [](Window& w) { w.focusAndSelect(Command1); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Windows, WindowMisuse,
+                         testing::Values(Misuse{"CaptionOfABox", false, [](Window& w) { w.caption(Text4); }},
+                                         Misuse{"TextOfALabel", false, [](Window& w) { w.text(Label1); }},
+                                         Misuse{"SelectionOfAButton", false, [](Window& w) { w.isSelected(Command1); }},
+                                         Misuse{"ColourOfAnOption", false,
+                                                [](Window& w) { w.setBackColour(Option1, RGB(0, 0, 0)); }},
+                                         Misuse{"Form2sBoxOnForm1", false, [](Window& w) { w.setText(Text1, "1"); }},
+                                         Misuse{"DieOnForm2", true, [](Window& w) { w.setCaption(Label1, "1"); }},
+                                         Misuse{"OptionOnForm2", true, [](Window& w) { w.isSelected(Option4); }},
+                                         Misuse{"FocusOnAButton", true, [](Window& w) { w.focusAndSelect(Command1); }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WindowTexts, CrossBetweenTheGameAndTheWidgetsAsUtf8)
 {

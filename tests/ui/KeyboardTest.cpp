@@ -70,7 +70,10 @@ struct EnterKey {
     int repeats;  // further presses while the key is held
 };
 
-void PrintTo(const EnterKey& k, std::ostream* out) { *out << k.name; }
+void PrintTo(const EnterKey& k, std::ostream* out)
+{
+    *out << k.name;
+}
 
 class EnterOnReadyToGo : public Keyboard, public testing::WithParamInterface<EnterKey> {};
 

@@ -23,14 +23,17 @@ struct Row {
     Kind kind;
     const char* text;
     QRect geometry;
-    double points;                  // WindowFont: the window's own font
+    double points;  // WindowFont: the window's own font
     std::optional<QColor> background;  // none: the kind's default
     bool border = false;
     bool centred = false;
     bool visible = true;
 };
 
-void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 const QColor Yellow(255, 255, 128), White(255, 255, 255), Green(0, 255, 0), Magenta(255, 0, 255);
 const char* const HelpText =
@@ -92,10 +95,14 @@ const Row Form2Rows[] = {
 const char* className(Kind kind)
 {
     switch (kind) {
-    case Label: return "QLabel";
-    case Button: return "QPushButton";
-    case Option: return "QRadioButton";
-    case Box: return "QLineEdit";
+    case Label:
+        return "QLabel";
+    case Button:
+        return "QPushButton";
+    case Option:
+        return "QRadioButton";
+    case Box:
+        return "QLineEdit";
     }
     return "";
 }
@@ -237,7 +244,10 @@ struct WindowRow {
     double points;  // WindowFont: the platform's
 };
 
-void PrintTo(const WindowRow& row, std::ostream* out) { *out << row.title; }
+void PrintTo(const WindowRow& row, std::ostream* out)
+{
+    *out << row.title;
+}
 
 class WindowLayout : public testing::TestWithParam<WindowRow> {};
 

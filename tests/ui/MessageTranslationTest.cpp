@@ -35,7 +35,10 @@ struct Translated {
     std::string shown;
 };
 
-void PrintTo(const Translated& t, std::ostream* out) { *out << t.name; }
+void PrintTo(const Translated& t, std::ostream* out)
+{
+    *out << t.name;
+}
 
 class MessageTranslation : public testing::TestWithParam<Translated> {};
 
@@ -50,19 +53,21 @@ TEST_P(MessageTranslation, ShowsTheTranslationWithTheValuesFilledAfterwards)
 
 INSTANTIATE_TEST_SUITE_P(
     QtPlatform, MessageTranslation,
-    testing::Values(
-        Translated{"Plain", kuvel::Message::RememberToBid, {}, "[REMEMBER TO BID]"},
-        Translated{"PercentSignKept", kuvel::Message::Tier3, {},
-                   "[The computer got a few points. However, it was pretty easy, right? You'll get 25% more.]"},
-        Translated{"DetailsTranslatedToo",
-                   kuvel::Message::UnexpectedError,
-                   {Phrase{kuvel::Message::TypeMismatch, {"%1"}}},
-                   "[Kuvel met an error it cannot recover from and has to close.\n\n"
-                   "[Type mismatch: \"%1\" is not a number]]"},
-        Translated{"DetailsFromTheSystemAsTheyAre",
-                   kuvel::Message::UnexpectedError,
-                   {std::string("out of memory")},
-                   "[Kuvel met an error it cannot recover from and has to close.\n\nout of memory]"}),
+    testing::Values(Translated{"Plain", kuvel::Message::RememberToBid, {}, "[REMEMBER TO BID]"},
+                    Translated{
+                        "PercentSignKept",
+                        kuvel::Message::Tier3,
+                        {},
+                        "[The computer got a few points. However, it was pretty easy, right? You'll get 25% more.]"},
+                    Translated{"DetailsTranslatedToo",
+                               kuvel::Message::UnexpectedError,
+                               {Phrase{kuvel::Message::TypeMismatch, {"%1"}}},
+                               "[Kuvel met an error it cannot recover from and has to close.\n\n"
+                               "[Type mismatch: \"%1\" is not a number]]"},
+                    Translated{"DetailsFromTheSystemAsTheyAre",
+                               kuvel::Message::UnexpectedError,
+                               {std::string("out of memory")},
+                               "[Kuvel met an error it cannot recover from and has to close.\n\nout of memory]"}),
     [](const testing::TestParamInfo<Translated>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -8,8 +8,8 @@ namespace kuvel::test {
 
 std::ostream& operator<<(std::ostream& out, const BetState& s)
 {
-    return out << "{Money " << s.Money << ", Bet " << s.Bet << ", TurnLimit " << s.TurnLimit << ", Text4 \""
-               << s.Text4 << "\", Text5 \"" << s.Text5 << "\"}";
+    return out << "{Money " << s.Money << ", Bet " << s.Bet << ", TurnLimit " << s.TurnLimit << ", Text4 \"" << s.Text4
+               << "\", Text5 \"" << s.Text5 << "\"}";
 }
 
 void click(QWidget& window, const char* button)

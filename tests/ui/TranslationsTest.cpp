@@ -38,13 +38,16 @@ struct Choice {
     const char* name;
     QStringList languages;
     const char* money;  // the title over the money box
-    const char* ok;     // the message boxes' button
+    const char* ok;  // the message boxes' button
     Folder folder = {};  // none: the translations built into the game
     const char* usage = "Usage: %1";  // the command line's, Qt's own text
     Qt::LayoutDirection direction = Qt::LeftToRight;
 };
 
-void PrintTo(const Choice& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Choice& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class PlayersLanguage : public testing::TestWithParam<Choice> {};
 
@@ -64,38 +67,41 @@ TEST_P(PlayersLanguage, ChoosesTheFirstTheGameSpeaksOrElseEnglish)
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, PlayersLanguage,
-    testing::Values(Choice{"German", {"de-DE"}, "Geld", "OK", {}, "Aufruf: %1"},
-                    Choice{"French", {"fr-FR"}, "Argent", "OK", {}, "Utilisation\u00a0: %1"},
-                    Choice{"Spanish", {"es-ES"}, "Dinero", "Aceptar", {}, "Uso: %1"},
-                    Choice{"BrazilianPortuguese", {"pt-BR"}, "Dinheiro", "OK", {}, "Uso: %1"},
-                    Choice{"EuropeanPortuguese", {"pt-PT"}, "Dinheiro", "OK", {}, "Utilização: %1"},
-                    Choice{"AngolanFindsEuropeanPortuguese", {"pt-AO"}, "Dinheiro", "OK", {}, "Utilização: %1"},
-                    Choice{"BelgianFindsDutch", {"nl-BE"}, "Geld", "OK", {}, "Gebruik: %1"},
-                    Choice{"FinlandFindsSwedish", {"sv-FI"}, "Pengar", "OK", {}, "Användning: %1"},
-                    Choice{"BritishEnglishPreferredToGerman", {"en-GB", "de-DE"}, "Money", "OK"},
-                    Choice{"ThaiHasNoTranslation", {"th-TH", "th"}, "Money", "OK"},
-                    Choice{"TheCLocale", {"C"}, "Money", "OK"}, Choice{"NoLanguageAtAll", {}, "Money", "OK"},
-                    Choice{"EnglishPreferredToGerman", {"en-US", "de-DE"}, "Money", "OK"},
-                    Choice{"FrenchAfterThai", {"th-TH", "fr-FR"}, "Argent", "OK", {}, "Utilisation\u00a0: %1"},
-                    Choice{"UkrainianUsageIsTheGamesOwnWording", {"uk-UA"}, "Гроші", "OK", {}, "Використання: %1"},
-                    Choice{"HongKongFindsTraditionalChinese", {"zh-HK"}, "資金", "確定", {}, "用法：%1"},
-                    Choice{"MacaoFindsTraditionalChinese", {"zh-MO"}, "資金", "確定", {}, "用法：%1"},
-                    Choice{"SingaporeFindsSimplifiedChinese", {"zh-SG"}, "资金", "确定", {}, "用法：%1"},
-                    Choice{"Bokmal", {"nb-NO"}, "Penger", "OK", {}, "Bruk: %1"},
-                    Choice{"NorwegianFindsBokmal", {"no-NO"}, "Penger", "OK", {}, "Bruk: %1"},
-                    Choice{"NynorskFindsBokmalBeforeGerman", {"nn-NO", "de-DE"}, "Penger", "OK", {}, "Bruk: %1"},
-                    Choice{"ArabicIsRightToLeft", {"ar-EG"}, "المال", "حسنًا", {}, "الاستخدام: \u2066%1\u2069",
-                           Qt::RightToLeft},
-                    Choice{"HebrewIsRightToLeft", {"he-IL"}, "כסף", "אישור", {}, "שימוש: \u2066%1\u2069",
-                           Qt::RightToLeft},
-                    Choice{"PersianIsRightToLeft", {"fa-IR"}, "پول", "تأیید", {}, "استفاده: \u2066%1\u2069",
-                           Qt::RightToLeft},
-                    Choice{"MissingFolder", {"de-DE"}, "Money", "OK",
-                           [](const QString& path) { QDir(path).removeRecursively(); }},
-                    Choice{"FileThatIsNoTranslation", {"de-DE"}, "Money", "OK",
-                           [](const QString& path) { writeGermanFile(path, "Wurf, Punkte, Geld"); }},
-                    Choice{"TruncatedTranslation", {"de-DE"}, "Money", "OK",
-                           [](const QString& path) { writeGermanFile(path, firstHalfOfTheGermanTranslation()); }}),
+    testing::Values(
+        Choice{"German", {"de-DE"}, "Geld", "OK", {}, "Aufruf: %1"},
+        Choice{"French", {"fr-FR"}, "Argent", "OK", {}, "Utilisation\u00a0: %1"},
+        Choice{"Spanish", {"es-ES"}, "Dinero", "Aceptar", {}, "Uso: %1"},
+        Choice{"BrazilianPortuguese", {"pt-BR"}, "Dinheiro", "OK", {}, "Uso: %1"},
+        Choice{"EuropeanPortuguese", {"pt-PT"}, "Dinheiro", "OK", {}, "Utilização: %1"},
+        Choice{"AngolanFindsEuropeanPortuguese", {"pt-AO"}, "Dinheiro", "OK", {}, "Utilização: %1"},
+        Choice{"BelgianFindsDutch", {"nl-BE"}, "Geld", "OK", {}, "Gebruik: %1"},
+        Choice{"FinlandFindsSwedish", {"sv-FI"}, "Pengar", "OK", {}, "Användning: %1"},
+        Choice{"BritishEnglishPreferredToGerman", {"en-GB", "de-DE"}, "Money", "OK"},
+        Choice{"ThaiHasNoTranslation", {"th-TH", "th"}, "Money", "OK"}, Choice{"TheCLocale", {"C"}, "Money", "OK"},
+        Choice{"NoLanguageAtAll", {}, "Money", "OK"},
+        Choice{"EnglishPreferredToGerman", {"en-US", "de-DE"}, "Money", "OK"},
+        Choice{"FrenchAfterThai", {"th-TH", "fr-FR"}, "Argent", "OK", {}, "Utilisation\u00a0: %1"},
+        Choice{"UkrainianUsageIsTheGamesOwnWording", {"uk-UA"}, "Гроші", "OK", {}, "Використання: %1"},
+        Choice{"HongKongFindsTraditionalChinese", {"zh-HK"}, "資金", "確定", {}, "用法：%1"},
+        Choice{"MacaoFindsTraditionalChinese", {"zh-MO"}, "資金", "確定", {}, "用法：%1"},
+        Choice{"SingaporeFindsSimplifiedChinese", {"zh-SG"}, "资金", "确定", {}, "用法：%1"},
+        Choice{"Bokmal", {"nb-NO"}, "Penger", "OK", {}, "Bruk: %1"},
+        Choice{"NorwegianFindsBokmal", {"no-NO"}, "Penger", "OK", {}, "Bruk: %1"},
+        Choice{"NynorskFindsBokmalBeforeGerman", {"nn-NO", "de-DE"}, "Penger", "OK", {}, "Bruk: %1"},
+        Choice{"ArabicIsRightToLeft", {"ar-EG"}, "المال", "حسنًا", {}, "الاستخدام: \u2066%1\u2069", Qt::RightToLeft},
+        Choice{"HebrewIsRightToLeft", {"he-IL"}, "כסף", "אישור", {}, "שימוש: \u2066%1\u2069", Qt::RightToLeft},
+        Choice{"PersianIsRightToLeft", {"fa-IR"}, "پول", "تأیید", {}, "استفاده: \u2066%1\u2069", Qt::RightToLeft},
+        Choice{"MissingFolder", {"de-DE"}, "Money", "OK", [](const QString& path) { QDir(path).removeRecursively(); }},
+        Choice{"FileThatIsNoTranslation",
+               {"de-DE"},
+               "Money",
+               "OK",
+               [](const QString& path) { writeGermanFile(path, "Wurf, Punkte, Geld"); }},
+        Choice{"TruncatedTranslation",
+               {"de-DE"},
+               "Money",
+               "OK",
+               [](const QString& path) { writeGermanFile(path, firstHalfOfTheGermanTranslation()); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

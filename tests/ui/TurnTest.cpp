@@ -83,7 +83,10 @@ struct DefaultGame {
     std::int16_t moneyAfter;
 };
 
-void PrintTo(const DefaultGame& g, std::ostream* out) { *out << g.name; }
+void PrintTo(const DefaultGame& g, std::ostream* out)
+{
+    *out << g.name;
+}
 
 std::string faces(const std::vector<int>& roll)
 {
@@ -118,8 +121,9 @@ TEST_P(DefaultGameTest, FiftyClicksEndInTheSettlementThatPaysTwiceTheBet)
     ASSERT_EQ(m.size(), stake ? 52u : 53u);
     EXPECT_EQ(m.front().text == Notice, stake == nullptr);
     const ShownMessage& tier = m[m.size() - 2];
-    EXPECT_EQ(tier.text, "Apparently, you've bested the computer even though they got a deecent amount of points. "
-                         "I award you double your bet back.");
+    EXPECT_EQ(tier.text,
+              "Apparently, you've bested the computer even though they got a deecent amount of points. "
+              "I award you double your bet back.");
     // The money is paid once the tier's message has been dismissed.
     EXPECT_EQ(tier.shown, (Displays{"50", "3300", "250", moneyBefore, stake ? stake : "0", tier.shown.dice}));
     EXPECT_EQ(m.back().text, "REMEMBER TO BID");
