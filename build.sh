@@ -18,7 +18,7 @@ PLAY_PACKAGES=(
 # What the tests, benchmarks and fuzzers add to it.
 TEST_PACKAGES=(
     libgtest-dev libbenchmark-dev libboost-math-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
     xvfb x11-utils xdotool libxcb1-dev openbox dbus at-spi2-core python3-pyatspi orca
     desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base
     locales python3
@@ -74,19 +74,20 @@ play() {
 
 # The fuzz targets only: the rest of a clang build with fuzzer instrumentation is not needed.
 fuzz() {
-    cmake -S . -B build-fuzz -G Ninja -DBUILD_TESTING=ON -DKUVEL_FUZZ=ON -DKUVEL_BENCH=OFF -DCMAKE_CXX_COMPILER=clang++
+    cmake -S . -B build-fuzz -G Ninja -DBUILD_TESTING=ON -DKUVEL_FUZZ=ON -DKUVEL_BENCH=OFF -DKUVEL_WERROR=ON \
+        -DCMAKE_CXX_COMPILER=clang++
     cmake --build build-fuzz --target kuvel_fuzz_numbers kuvel_fuzz_bet
     fuzz/run.sh build-fuzz 60
 }
 
 # A run that finds no test fails: it would otherwise pass on nothing.
 run_tests() {
-    build build -DBUILD_TESTING=ON
+    build build -DBUILD_TESTING=ON -DKUVEL_WERROR=ON
     ctest --test-dir build --output-on-failure --no-tests=error -LE soak
     ctest --test-dir build --output-on-failure --no-tests=error -L soak
-    build build-asan -DBUILD_TESTING=ON -DKUVEL_SANITIZE=ON -DKUVEL_BENCH=OFF
+    build build-asan -DBUILD_TESTING=ON -DKUVEL_WERROR=ON -DKUVEL_SANITIZE=ON -DKUVEL_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure --no-tests=error -LE 'soak|e2e|deb'
+        ctest --test-dir build-asan --output-on-failure --no-tests=error -LE 'soak|e2e|deb|style'
     fuzz
 }
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <span>
 #include <vector>
 
 namespace kuvel::app {
@@ -70,7 +71,8 @@ Request readCommandLine(int argc, char** argv)
         return Request::Play;
     // The console application takes Qt's core options (-qmljsdebugger) out of the
     // arguments it is given; QApplication must still find them in the originals.
-    std::vector<char*> copy(argv, argv + argc + 1);
+    const std::span arguments(argv, static_cast<std::size_t>(argc) + 1);
+    std::vector<char*> copy(arguments.begin(), arguments.end());
     int count = argc;
     const QCoreApplication app(count, copy.data());
     const Translations translations(QLocale::system().uiLanguages());

@@ -5,6 +5,7 @@
 #include <QLatin1StringView>
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace kuvel::app {
@@ -15,12 +16,12 @@ enum class Value { None, NextArgument, AfterEquals };
 
 struct QtOption {
     QLatin1StringView name;
-    Value value;
+    Value value = Value::None;
 };
 
 // Qt 6.4's own options as its documentation of QGuiApplication and QApplication
 // lists them, -display and -geometry of the X11 platform among them.
-constexpr QtOption QtOptions[] = {
+constexpr auto QtOptions = std::to_array<QtOption>({
     {QLatin1StringView("platform"), Value::NextArgument},
     {QLatin1StringView("platformpluginpath"), Value::NextArgument},
     {QLatin1StringView("platformtheme"), Value::NextArgument},
@@ -38,7 +39,7 @@ constexpr QtOption QtOptions[] = {
     {QLatin1StringView("stylesheet"), Value::NextArgument},
     {QLatin1StringView("stylesheet="), Value::AfterEquals},
     {QLatin1StringView("widgetcount"), Value::None},
-};
+});
 
 bool names(const QtOption& option, QStringView name)
 {
@@ -51,9 +52,9 @@ const QtOption* qtOption(const QString& argument)
     if (!argument.startsWith(u'-'))
         return nullptr;
     const QStringView name = QStringView(argument).mid(argument.startsWith(QLatin1StringView("--")) ? 2 : 1);
-    const auto found = std::find_if(std::begin(QtOptions), std::end(QtOptions),
-                                    [name](const QtOption& option) { return names(option, name); });
-    return found == std::end(QtOptions) ? nullptr : found;
+    const auto* const found =
+        std::ranges::find_if(QtOptions, [name](const QtOption& option) { return names(option, name); });
+    return found == QtOptions.end() ? nullptr : found;
 }
 
 }  // namespace
@@ -66,9 +67,9 @@ QStringList withoutQtOptions(const QStringList& arguments)
             return kept + arguments.mid(i);
         const QtOption* option = qtOption(arguments[i]);
         // An option that lacks its value is not Qt's to take, and is refused.
-        if (option && option->value == Value::NextArgument && i + 1 < arguments.size())
+        if (option != nullptr && option->value == Value::NextArgument && i + 1 < arguments.size())
             ++i;
-        else if (!option || option->value == Value::NextArgument)
+        else if (option == nullptr || option->value == Value::NextArgument)
             kept += arguments[i];
     }
     return kept;

@@ -58,6 +58,7 @@ QStringList Translations::fileNames(const QLocale& locale)
 
 bool Translations::load(const QLocale& locale, const QString& directory)
 {
+    // NOLINTNEXTLINE(readability-use-anyofallof): installs the first that loads, a side effect an algorithm would hide
     for (const QString& name : fileNames(locale)) {
         // A file that is not a translation does not load.
         const QString path = QStringLiteral("%1/kuvel_%2.qm").arg(directory, name);

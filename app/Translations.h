@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #pragma once
 
+#include <QtGlobal>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -19,8 +20,8 @@ public:
     // languages: best first, as QLocale::uiLanguages() gives them ("de-DE", "pt-BR").
     explicit Translations(const QStringList& languages, const QString& directory = QStringLiteral(":/i18n"));
 
-    Translations(const Translations&) = delete;
-    Translations& operator=(const Translations&) = delete;
+    ~Translations() = default;
+    Q_DISABLE_COPY_MOVE(Translations)
 
 private:
     static QStringList fileNames(const QLocale& locale);

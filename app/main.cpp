@@ -38,5 +38,5 @@ int main(int argc, char* argv[])
     kuvel::ui::ModalMessageBoxes messages;
     kuvel::ui::QtPlatform platform(module, random, messages);
     platform.Form1().show();
-    return app.exec();
+    return QApplication::exec();
 }

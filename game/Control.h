@@ -12,6 +12,7 @@ namespace kuvel {
 // one list that both the enum and the names are made from.
 // Form2's boxes are Text1 and Text2; both windows call their first button Command1.
 // clang-format off
+// NOLINTNEXTLINE(cppcoreguidelines-macro-usage): one list makes both the enum and the names
 #define KUVEL_CONTROLS(X)                                                                       \
     X(Label1) X(Label2) X(Label3) X(Label4) X(Label5) X(Label6)                                 \
     X(Label7) X(Label8) X(Label9) X(Label10) X(Label11)                                         \
@@ -24,11 +25,11 @@ namespace kuvel {
     X(Command1) X(Command2)
 // clang-format on
 
-#define KUVEL_CONTROL_ENUMERATOR(name) name,
+#define KUVEL_CONTROL_ENUMERATOR(name) name,  // NOLINT(cppcoreguidelines-macro-usage): see KUVEL_CONTROLS
 enum class Control : std::uint8_t { KUVEL_CONTROLS(KUVEL_CONTROL_ENUMERATOR) };
 #undef KUVEL_CONTROL_ENUMERATOR
 
-#define KUVEL_CONTROL_NAME(name) std::string_view(#name),
+#define KUVEL_CONTROL_NAME(name) std::string_view(#name),  // NOLINT(cppcoreguidelines-macro-usage): see KUVEL_CONTROLS
 inline constexpr std::array ControlNames{KUVEL_CONTROLS(KUVEL_CONTROL_NAME)};
 #undef KUVEL_CONTROL_NAME
 

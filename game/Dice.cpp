@@ -28,7 +28,7 @@ constexpr std::array<Group, 57> makeGroups()
         for (int mask = 63; mask > 0; --mask) {
             Group g;
             for (int die = 1; die <= 6; ++die)
-                if (mask & (1 << (6 - die)))
+                if ((mask & (1 << (6 - die))) != 0)
                     g.dice[g.size++] = die;
             if (g.size == size)
                 groups[n++] = g;

@@ -21,7 +21,7 @@ public:
           details_(std::move(details))
     {
     }
-    const Phrase& details() const { return details_; }
+    [[nodiscard]] const Phrase& details() const { return details_; }
 
 private:
     Phrase details_;

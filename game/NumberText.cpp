@@ -5,10 +5,12 @@
 #include "Errors.h"
 #include "Int16.h"
 
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <optional>
 #include <system_error>
@@ -57,10 +59,10 @@ std::optional<std::string> inCNotation(std::string_view text, std::string_view d
 template <typename Float>
 std::string floatToText(Float value, int significantDigits, const NumberLocale& locale)
 {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
-    std::string text(buffer, result.ptr);
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general,
+                                      significantDigits);
+    std::string text(buffer.data(), result.ptr);
     if (const std::size_t dot = text.find('.'); dot != std::string::npos)
         text.replace(dot, 1, locale.decimalPoint);
     return text;
@@ -83,7 +85,7 @@ double textToDouble(std::string_view text, const NumberLocale& locale)
     char* end = nullptr;
     errno = 0;
     const double value = std::strtod(plain->c_str(), &end);
-    if (end != plain->c_str() + plain->size())
+    if (end - plain->c_str() != static_cast<std::ptrdiff_t>(plain->size()))
         throw TypeMismatch(std::string(text));
     if (errno == ERANGE && std::isinf(value))
         throw Overflow(Message::TooLargeANumber, std::string(text));
@@ -113,9 +115,9 @@ std::int16_t textToInteger(std::string_view text, const NumberLocale& locale)
 
 std::string integerToText(long long value)
 {
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    std::array<char, 24> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
 }
 
 std::string doubleToText(double value, const NumberLocale& locale)

@@ -18,7 +18,7 @@ public:
     void seed(std::uint32_t value) { engine_.seed(value); }
     // 24 random bits scaled by 2^-24: every value is exact in a float and the
     // largest is the float just below 1, never 1 itself.
-    float next() override { return static_cast<float>(engine_() >> 8) * 0x1p-24f; }
+    float next() override { return static_cast<float>(engine_() >> 8) * 0x1p-24F; }
 
 private:
     std::mt19937 engine_;

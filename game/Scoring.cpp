@@ -85,7 +85,7 @@ bool holds(const Rule& rule, const Window& form1)
 
 void colour(const Rule& rule, Window& form1)
 {
-    const auto highest = std::ranges::find(CombinationLabels, rule.highestLabel);
+    const auto* const highest = std::ranges::find(CombinationLabels, rule.highestLabel);
     for (Control label : std::span(highest, CombinationLabels.end()))
         form1.setBackColour(label, rule.paint == Black ? RGB(0, 0, 0) : highlight(label));
 }

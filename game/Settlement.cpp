@@ -96,6 +96,7 @@ void addComputerPoints(Module1& m, Window& form1)
     }
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): points over turns, as an average is written
 int payoutTier(int computerPoints, int turnCount)
 {
     // Compared in whole numbers: average <= k exactly when points <= k * turns.

@@ -17,14 +17,14 @@ class Window {
 public:
     virtual ~Window() = default;
 
-    virtual std::string caption(Control label) const = 0;
+    [[nodiscard]] virtual std::string caption(Control label) const = 0;
     virtual void setCaption(Control label, std::string_view text) = 0;
     // Whether two labels' captions are the same text, character for character.
-    virtual bool sameCaption(Control a, Control b) const = 0;
+    [[nodiscard]] virtual bool sameCaption(Control a, Control b) const = 0;
     virtual void setBackColour(Control label, Rgb colour) = 0;
-    virtual std::string text(Control box) const = 0;
+    [[nodiscard]] virtual std::string text(Control box) const = 0;
     virtual void setText(Control box, std::string_view text) = 0;
-    virtual bool isSelected(Control option) const = 0;
+    [[nodiscard]] virtual bool isSelected(Control option) const = 0;
     // Puts the keyboard focus in a text box with its whole text selected, so the
     // player can type over a refused entry.
     virtual void focusAndSelect(Control box) = 0;

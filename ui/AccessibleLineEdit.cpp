@@ -80,6 +80,7 @@ void AccessibleLineEdit::removeSelection(int selectionIndex)
         box()->deselect();
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): QAccessibleTextInterface's signature
 void AccessibleLineEdit::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
     if (selectionIndex == 0)
@@ -114,8 +115,10 @@ QString AccessibleLineEdit::text(int startOffset, int endOffset) const
     return text.mid(start, end - start);
 }
 
+// NOLINTBEGIN(bugprone-easily-swappable-parameters): the offsets of QAccessibleTextInterface, in its order
 QString AccessibleLineEdit::segmentText(int offset, QAccessible::TextBoundaryType boundaryType, Side side,
                                         int* startOffset, int* endOffset) const
+// NOLINTEND(bugprone-easily-swappable-parameters)
 {
     const QString text = box()->text();
     const TextRange range = segment(text, toUnits(text, offset), boundaryType, side);
@@ -159,7 +162,8 @@ std::optional<std::pair<qreal, qreal>> drawnBetween(const QTextLayout& layout, i
         const QList<QPointF> positions = run.positions();
         const QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
         for (qsizetype i = 0; i < positions.size() && i < advances.size(); ++i) {
-            const qreal left = positions[i].x(), right = left + advances[i].x();
+            const qreal left = positions[i].x();
+            const qreal right = left + advances[i].x();
             span =
                 span ? std::pair(std::min(span->first, left), std::max(span->second, right)) : std::pair(left, right);
         }
@@ -207,6 +211,7 @@ void AccessibleLineEdit::scrollToSubstring(int startIndex, int endIndex)
     box()->setCursorPosition(units(startIndex));
 }
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): QAccessibleTextInterface's signature
 QString AccessibleLineEdit::attributes(int offset, int* startOffset, int* endOffset) const
 {
     const bool inside = offset >= 0 && offset <= characterCount();

@@ -22,26 +22,26 @@ public:
     explicit AccessibleLineEdit(QLineEdit* box);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
-    QAccessible::State state() const override;
-    QString text(QAccessible::Text t) const override;
+    [[nodiscard]] QAccessible::State state() const override;
+    [[nodiscard]] QString text(QAccessible::Text t) const override;
 
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
-    int selectionCount() const override;
+    [[nodiscard]] int selectionCount() const override;
     void addSelection(int startOffset, int endOffset) override;
     void removeSelection(int selectionIndex) override;
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
-    int cursorPosition() const override;
+    [[nodiscard]] int cursorPosition() const override;
     void setCursorPosition(int position) override;
-    QString text(int startOffset, int endOffset) const override;
+    [[nodiscard]] QString text(int startOffset, int endOffset) const override;
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                              int* endOffset) const override;
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                             int* endOffset) const override;
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                          int* endOffset) const override;
-    int characterCount() const override;
-    QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint& point) const override;
+    [[nodiscard]] int characterCount() const override;
+    [[nodiscard]] QRect characterRect(int offset) const override;
+    [[nodiscard]] int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
     // One run over the whole text: the boxes have no formatting of their own.
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
@@ -53,9 +53,9 @@ public:
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
 private:
-    QLineEdit* box() const;
-    int units(int characters) const;
-    int characters(int units) const;
+    [[nodiscard]] QLineEdit* box() const;
+    [[nodiscard]] int units(int characters) const;
+    [[nodiscard]] int characters(int units) const;
     // The segment's text, its ends given in characters.
     QString segmentText(int offset, QAccessible::TextBoundaryType boundaryType, Side side, int* startOffset,
                         int* endOffset) const;

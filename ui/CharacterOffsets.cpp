@@ -20,7 +20,7 @@ int toCharacters(QStringView text, int units)
         return units;
     int characters = 0;
     for (qsizetype i = 0; i < units; ++i)
-        characters += i >= text.size() || !continues(text, i);
+        characters += (i >= text.size() || !continues(text, i)) ? 1 : 0;
     return characters;
 }
 

@@ -28,7 +28,7 @@ protected:
     // Focus can rest on an unselected option (a press dragged off it), and the
     // toolkit then makes that one the stop; once the focus leaves, the stop goes
     // back to the selected option.
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
     {
         if (event->type() == QEvent::FocusOut)
             moveTabStop();

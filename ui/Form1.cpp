@@ -34,6 +34,7 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
         label->setAutoFillBackground(true);
     }
     // Hidden: the window shows the turn on the board already.
+    // NOLINTNEXTLINE(cppcoreguidelines-prefer-member-initializer): made after the form, so it is the last child
     turnSummary_ = new QLabel(this);
     turnSummary_->setObjectName(QStringLiteral("turnSummary"));
     turnSummary_->hide();

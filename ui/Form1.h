@@ -24,6 +24,7 @@ class Form1 : public FormWindow {
 public:
     Form1(Module1& module, Platform& platform);
     ~Form1() override;
+    Q_DISABLE_COPY_MOVE(Form1)
 
     // Where the player goes on once the bet dialog has gone: to "Ready To Go" when a
     // bet was placed, since "Make a bet" does nothing while it stands; otherwise

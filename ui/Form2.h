@@ -22,6 +22,7 @@ class Form2 : public FormWindow {
 public:
     Form2(Module1& module, Platform& platform);
     ~Form2() override;
+    Q_DISABLE_COPY_MOVE(Form2)
 
 signals:
     // The dialog has gone, after OK took a bet or after it was closed without one.

@@ -46,7 +46,7 @@ std::string FormWindow::caption(Control label) const
 
 void FormWindow::setCaption(Control label, std::string_view text)
 {
-    QLabel& widget = control<QLabel>(label);
+    auto& widget = control<QLabel>(label);
     widget.setText(fromUtf8(text));
     fitCaption(widget);
 }
@@ -58,7 +58,7 @@ bool FormWindow::sameCaption(Control a, Control b) const
 
 void FormWindow::setBackColour(Control label, Rgb colour)
 {
-    QLabel& widget = control<QLabel>(label);
+    auto& widget = control<QLabel>(label);
     QPalette palette = widget.palette();
     palette.setColor(widget.backgroundRole(), QColor(colour.r, colour.g, colour.b));
     widget.setPalette(palette);
@@ -72,7 +72,7 @@ std::string FormWindow::text(Control box) const
 
 void FormWindow::setText(Control box, std::string_view text)
 {
-    QLineEdit& widget = control<QLineEdit>(box);
+    auto& widget = control<QLineEdit>(box);
     widget.setText(fromUtf8(text));
     fitCaption(widget);
 }
@@ -84,7 +84,7 @@ bool FormWindow::isSelected(Control option) const
 
 void FormWindow::focusAndSelect(Control box)
 {
-    QLineEdit& widget = control<QLineEdit>(box);
+    auto& widget = control<QLineEdit>(box);
     widget.setFocus();
     widget.selectAll();
 }

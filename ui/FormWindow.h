@@ -18,13 +18,13 @@ class FormWindow : public QWidget, public Window {
     Q_OBJECT
 
 public:
-    std::string caption(Control label) const override;
+    [[nodiscard]] std::string caption(Control label) const override;
     void setCaption(Control label, std::string_view text) override;
-    bool sameCaption(Control a, Control b) const override;
+    [[nodiscard]] bool sameCaption(Control a, Control b) const override;
     void setBackColour(Control label, Rgb colour) override;
-    std::string text(Control box) const override;
+    [[nodiscard]] std::string text(Control box) const override;
     void setText(Control box, std::string_view text) override;
-    bool isSelected(Control option) const override;
+    [[nodiscard]] bool isSelected(Control option) const override;
     void focusAndSelect(Control box) override;
     void show() override;
     void hide() override;
@@ -33,7 +33,7 @@ protected:
     explicit FormWindow(Platform& platform) : platform_(platform) {}
     // Call once the form's widgets exist.
     void findControls();
-    Platform& platform() const { return platform_; }
+    [[nodiscard]] Platform& platform() const { return platform_; }
 
 private:
     template <typename Widget>

@@ -13,7 +13,7 @@ bool isLineBreak(QChar c)
 
 }  // namespace
 
-QValidator::State LineBreaksAsBlanks::validate(QString& input, int&) const
+QValidator::State LineBreaksAsBlanks::validate(QString& input, int& /*position*/) const
 {
     for (QChar& c : input)
         if (isLineBreak(c))

@@ -21,6 +21,7 @@ public:
     // Builds Form1 and runs its load handler; Form1 is not shown yet.
     QtPlatform(Module1& module, RandomSource& random, MessageBoxes& messages);
     ~QtPlatform() override;
+    Q_DISABLE_COPY_MOVE(QtPlatform)
 
     ui::Form1& Form1() override { return *form1_; }
     ui::Form2& Form2() override;
@@ -32,10 +33,10 @@ public:
     void endProgram() override;
     RandomSource& random() override { return random_; }
 
-    bool endRequested() const { return endRequested_; }
+    [[nodiscard]] bool endRequested() const { return endRequested_; }
 
 private:
-    QWidget* visibleWindow() const;
+    [[nodiscard]] QWidget* visibleWindow() const;
 
     Module1& module_;
     RandomSource& random_;

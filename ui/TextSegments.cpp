@@ -24,7 +24,8 @@ std::vector<int> cuts(const QString& text, QAccessible::TextBoundaryType boundar
         QTextBoundaryFinder finder(kind, text);
         // -1 past the last boundary ends the walk.
         for (qsizetype p = finder.toNextBoundary(); p > 0 && p < length; p = finder.toNextBoundary()) {
-            if (kind != QTextBoundaryFinder::Word || finder.boundaryReasons() & QTextBoundaryFinder::StartOfItem)
+            if (kind != QTextBoundaryFinder::Word ||
+                finder.boundaryReasons().testFlag(QTextBoundaryFinder::StartOfItem))
                 at.push_back(static_cast<int>(p));
         }
     }

@@ -29,7 +29,7 @@ QRect WrappingButton::captionRect() const
     return fontMetrics().boundingRect(contentsArea(), CaptionFlags, text());
 }
 
-void WrappingButton::paintEvent(QPaintEvent*)
+void WrappingButton::paintEvent(QPaintEvent* /*event*/)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;

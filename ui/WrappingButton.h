@@ -15,13 +15,13 @@ public:
     using QPushButton::QPushButton;
 
     // Where the caption's lines are drawn.
-    QRect captionRect() const;
+    [[nodiscard]] QRect captionRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRect contentsArea() const;
+    [[nodiscard]] QRect contentsArea() const;
 };
 
 }  // namespace kuvel::ui
