@@ -5,6 +5,7 @@
 
 #include "game/Module1.h"
 #include "game/Rnd.h"
+#include "ui/KeyRepeats.h"
 #include "ui/ModalMessageBoxes.h"
 #include "ui/QtPlatform.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     // GTK leaves its bridge out under NO_AT_BRIDGE; Qt's bridge does not read it.
     qputenv("NO_AT_BRIDGE", "1");
     QApplication app(argc, argv);
+    kuvel::ui::dropUnmarkedKeyRepeats(app);
     const kuvel::Translations translations(QLocale::system().uiLanguages());
     if (request == kuvel::app::Request::ShowAllHelp)
         kuvel::app::showAllHelp();

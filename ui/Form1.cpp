@@ -7,6 +7,7 @@
 #include "CheckedOptionTabStop.h"
 #include "EnterPressesButton.h"
 #include "Fonts.h"
+#include "KeyClosesWindow.h"
 #include "RightToLeftGeometry.h"
 #include "ui_Form1.h"
 
@@ -15,6 +16,7 @@
 #include "game/Turn.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 
 namespace kuvel::ui {
@@ -41,6 +43,7 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
     findControls();
     letEnterPressButtons(*this);
     keepTabStopOnCheckedOption(*this);
+    letKeyClose(*this, QKeySequence::Quit);
 
     connect(ui_->Command1, &QPushButton::clicked, this, [this, &module, &platform] {
         // The last turn's summary goes, so that no message box of this one finds it stale.

@@ -5,6 +5,7 @@
 #include "CaptionFit.h"
 #include "EnterPressesButton.h"
 #include "Fonts.h"
+#include "KeyClosesWindow.h"
 #include "LineBreaksAsBlanks.h"
 #include "RightToLeftGeometry.h"
 #include "ui_Form2.h"
@@ -13,6 +14,7 @@
 #include "game/Handler.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 
 namespace kuvel::ui {
 
@@ -29,6 +31,7 @@ Form2::Form2(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
     findControls();
     // Only OK itself: Enter in a box never takes the bet by surprise.
     letEnterPressButtons(*this);
+    letKeyClose(*this, QKeySequence(Qt::Key_Escape));
 
     connect(ui_->Command1, &QPushButton::clicked, this, [this, &module, &platform] {
         runHandler(platform, [&] { Form2_Command1_Click(module, platform); });

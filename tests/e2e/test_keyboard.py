@@ -102,6 +102,9 @@ class KeyboardGame(KeyboardPlayer):
         self.note("a screen reader is told", self.step("Tab", "Form1", "Money", TEXT).announced())
         self.step("Tab", "Form1", "Bet", TEXT)
         self.step("Tab", "Form1", "Make a bet", PUSH_BUTTON)
+        self.step("Return", "Form2", "Amount to Bet", TEXT)
+        self.step("Escape", "Form1", "Make a bet", PUSH_BUTTON)
+        self.assertEqual((self.shown()["money"], self.shown()["bet"]), ("100", "0"), "Escape leaves the bet untouched")
 
         self.assertTrue(self.step("Return", "Form2", "Amount to Bet", TEXT).all_selected, "the prompt to type over")
         self.game.type("lots")
@@ -109,9 +112,12 @@ class KeyboardGame(KeyboardPlayer):
         self.game.type("2")
         self.step("Tab", "Form2", "OK", PUSH_BUTTON)
         self.game.keys("Return")
-        self.assertEqual(self.game.messages(by_keyboard=True), [rules.STAKE_HELP])
-        self.note("message, Return on its OK", repr(rules.STAKE_HELP))
+        self.assertEqual(self.game.next_message().text, rules.STAKE_HELP)
+        # Held down, Escape closes the refusal once; its repeats leave the dialog open.
+        self.game.hold("Escape", seconds=1.5)
+        self.note("message, Escape held on it", repr(rules.STAKE_HELP))
         refused = self.expect_focus("Form2", "Amount to Bet", TEXT, "the refusal")
+        self.assertEqual(self.game.shown_titles(), ["Form2"], "the dialog stays after a held Escape")
         self.assertEqual((refused.text, refused.all_selected), ("lots", True), "the refused entry to type over")
         self.game.type("25")
         self.step("Tab", "Form2", "Number of Turns", TEXT)
@@ -126,6 +132,8 @@ class KeyboardGame(KeyboardPlayer):
         self.assertEqual((stake.text, stake.all_selected), ("25", True), "the last stake to type over")
         self.step("alt+F4", "Form1", "Make a bet", PUSH_BUTTON)
         self.assert_no_game_under_way(money)
+        self.game.keys("ctrl+q")
+        self.assertEqual(self.game.exit_status(), 0, "Ctrl+Q ends the game as closing its window does")
 
     def test_enter_held_down_plays_one_turn_and_leaves_its_boxes_open(self):
         self.expect_focus("Form1", "Ready To Go", PUSH_BUTTON, "start")

@@ -110,5 +110,49 @@ TEST_F(Keyboard, SpacePlaysATurnAndOpensTheBetDialog)
     EXPECT_FALSE(s.form1().isVisible());
 }
 
+// Escape leaves the bet dialog as its close button does, from wherever the focus is in it.
+// A held key closes once: Escape still repeating after it dismissed a refusal over the
+// dialog arrives at the dialog as repeats only, and the dialog stays.
+struct EscapeIn {
+    const char* name;
+    const char* control;
+    bool repeatsOnly;
+};
+
+void PrintTo(const EscapeIn& e, std::ostream* out)
+{
+    *out << e.name;
+}
+
+class EscapeInTheBetDialog : public Keyboard, public testing::WithParamInterface<EscapeIn> {};
+
+TEST_P(EscapeInTheBetDialog, ClosesItLeavingMoneyAndBetAsTheyWere)
+{
+    const BetState before = s.betState();
+    s.makeABet();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s.form2()));
+    QWidget& from = child<QWidget>(s.form2(), GetParam().control);
+    from.setFocus();
+    if (GetParam().repeatsOnly) {
+        for (int i = 0; i < 3; ++i)
+            qt_sendShortcutOverrideEvent(&from, 0, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+    } else {
+        QTest::keyClick(&from, Qt::Key_Escape);
+    }
+    const bool closed = !GetParam().repeatsOnly;
+    EXPECT_EQ(s.form2().isVisible(), !closed);
+    EXPECT_EQ(s.form1().isVisible(), closed);
+    if (closed) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&s.form1()));
+        EXPECT_EQ(focused(), "Command2");
+    }
+    EXPECT_EQ(s.betState(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, EscapeInTheBetDialog,
+                         testing::Values(EscapeIn{"StakeBox", "Text1", false}, EscapeIn{"TurnsBox", "Text2", false},
+                                         EscapeIn{"Ok", "Command1", false}, EscapeIn{"Held", "Text1", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace kuvel::test
