@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>You and the computer both have 32767 points, the most there are, so nobody can win this game. You get your bet back.</source>
-        <translation>لديك أنت والكمبيوتر 32767 نقطة، وهذا أقصى ما يمكن، فلا أحد يستطيع الفوز في هذه اللعبة. سيُعاد إليك رهانك.</translation>
+        <translation>لدى كلٍّ منك ومن الكمبيوتر 32767 نقطة، وهذا أقصى ما يمكن، فلا أحد يستطيع الفوز في هذه اللعبة. سيُعاد إليك رهانك.</translation>
     </message>
     <message>
         <source>Amount to Bet: please type a whole number from 0 up to your money, for example 10.</source>

@@ -66,7 +66,7 @@
     <message>
         <source>Quint</source>
         <extracomment>Combination label, five dice alike. At most 81 pixels wide at 18 pt.</extracomment>
-        <translation>Πεντάς</translation>
+        <translation>Πεντάδα</translation>
     </message>
     <message>
         <source>Kuvel</source>
@@ -96,7 +96,7 @@
     <message>
         <source>Make a bet before you begin...enter the bet (not more than your money) and the number of turns (1 to 100 or you&apos;ll be in for a long game). Adjust the points the computer gets, click Ready to Go, and you&apos;re off! A kuvel is a 6-of-a-kind, a Quint is a five-of-a-kind, a Quad is a four-of-a-kind...I can&apos;t give too much more away. Just don&apos;t run out of money. Toodles!</source>
         <extracomment>The help text; wraps within 433 by 201 pixels at 13.5 pt.</extracomment>
-        <translation>Πόνταρε πριν ξεκινήσεις… γράψε το ποντάρισμα (όχι πάνω από τα λεφτά σου) και τον αριθμό ρίψεων (1 έως 100, αλλιώς θα πάει μακριά). Ρύθμισε τους πόντους του υπολογιστή, πάτα «Πάμε!» και φύγαμε! Κούβελ σημαίνει 6 ίδια, πεντάς πέντε ίδια, καρέ τέσσερα ίδια… περισσότερα δεν μαρτυράω. Απλώς μην ξεμείνεις από λεφτά. Τα λέμε!</translation>
+        <translation>Πόνταρε πριν ξεκινήσεις… γράψε το ποντάρισμα (όχι πάνω από τα λεφτά σου) και τον αριθμό ρίψεων (1 έως 100, αλλιώς θα πάει μακριά). Ρύθμισε τους πόντους του υπολογιστή, πάτα «Πάμε!» και φύγαμε! Κούβελ σημαίνει 6 ίδια, πεντάδα πέντε ίδια, καρέ τέσσερα ίδια… περισσότερα δεν μαρτυράω. Απλώς μην ξεμείνεις από λεφτά. Τα λέμε!</translation>
     </message>
     <message>
         <source>Computer points per turn</source>

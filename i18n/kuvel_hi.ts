@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>An argument is not valid text in this locale.</source>
-        <translation>कोई आर्गुमेंट इस लोकेल में सही टेक्स्ट नहीं है।</translation>
+        <translation>एक आर्गुमेंट इस लोकेल में मान्य टेक्स्ट नहीं है।</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>

@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Wonderful! You must have been lucky to achieve a quint  - I award you 216 points!</source>
-        <translation>Csodás! Ehhez az ötöshöz szerencse kellett – 216 pontot kapsz tőlem!</translation>
+        <translation>Csodás! Öt egyforma kocka – ehhez szerencse kellett! 216 pontot kapsz tőlem!</translation>
     </message>
     <message>
         <source>Nice! A quad! For that I award you 36 points!</source>

@@ -96,7 +96,7 @@
     <message>
         <source>Make a bet before you begin...enter the bet (not more than your money) and the number of turns (1 to 100 or you&apos;ll be in for a long game). Adjust the points the computer gets, click Ready to Go, and you&apos;re off! A kuvel is a 6-of-a-kind, a Quint is a five-of-a-kind, a Quad is a four-of-a-kind...I can&apos;t give too much more away. Just don&apos;t run out of money. Toodles!</source>
         <extracomment>The help text; wraps within 433 by 201 pixels at 13.5 pt.</extracomment>
-        <translation>まずは賭けてから始めよう…賭け金（所持金まで）とプレイ回数（1〜100。多すぎると長〜いゲームになるよ）を入力。CPUの得点を決めて「いざ勝負！」を押せばスタート！　Kuvelは同じ目が6つ、ファイブカードは五つ、フォーカードは四つ…これ以上は教えられないな。とにかく所持金を切らさないようにね。じゃあね！</translation>
+        <translation>まずは賭けてから始めよう…賭け金（所持金まで）とプレイ回数（1〜100。多すぎると長〜いゲームになるよ）を入力。CPUの得点を決めて「いざ勝負！」を押せばスタート！　Kuvelは同じ目が6つ、ファイブは同じ目が五つ、フォーは同じ目が四つ…これ以上は教えられないな。とにかく所持金を切らさないようにね。じゃあね！</translation>
     </message>
     <message>
         <source>Computer points per turn</source>
@@ -164,27 +164,27 @@
     </message>
     <message>
         <source>Wonderful! You must have been lucky to achieve a quint  - I award you 216 points!</source>
-        <translation>お見事！　ファイブカードなんて、よっぽどツイてたね。216点あげよう！</translation>
+        <translation>お見事！　ファイブなんて、よっぽどツイてたね。216点あげよう！</translation>
     </message>
     <message>
         <source>Nice! A quad! For that I award you 36 points!</source>
-        <translation>ナイス！　フォーカードだ！　36点あげる！</translation>
+        <translation>ナイス！　フォーだ！　36点あげる！</translation>
     </message>
     <message>
         <source>You not only got a quad, but an extra pair as well! I award you 37 points!</source>
-        <translation>フォーカードだけじゃなく、ペアまでおまけ付き！　37点あげよう！</translation>
+        <translation>フォーだけじゃなく、ペアまでおまけ付き！　37点あげよう！</translation>
     </message>
     <message>
         <source>A Triple isn&apos;t so bad - and it gives you six points as well!</source>
-        <translation>スリーカードなら悪くないね。しかも六点もらえるよ！</translation>
+        <translation>スリーなら悪くないね。しかも六点もらえるよ！</translation>
     </message>
     <message>
         <source>A Triple - and do I see another pair? Seven points!</source>
-        <translation>スリーカード…おや、ペアもある？　フルハウスで七点！</translation>
+        <translation>スリー…おや、ペアもある？　七点！</translation>
     </message>
     <message>
         <source>Two triples - at the same time! I&apos;ll give you 12 points for that!</source>
-        <translation>スリーカードが一度に二組も！　12点あげちゃう！</translation>
+        <translation>スリーが一度に二組も！　12点あげちゃう！</translation>
     </message>
     <message>
         <source>Three different pairs may not be noteworthy, but it still gives you three points.</source>

@@ -3,9 +3,10 @@
 """A keyboard game with Debian's screen reader, Orca, listening: what a blind
 player hears is every SPEECH OUTPUT line of Orca's debug file, and what a player
 who reads braille finds on the display is every BRAILLE LINE. Played once in
-English, and once with both the game and Orca in German, where the controls are
+English, once with both the game and Orca in German, where the controls are
 found by the game's own German texts and the checks match those texts and the
-numbers, not Orca's words."""
+numbers, not Orca's words, and once in Hebrew, right to left, where the display
+must show no bidirectional control character."""
 
 import os
 import re
@@ -27,6 +28,9 @@ SHOWN = re.compile(r"BRAILLE LINE:\s*'(.*)'\s*$")
 # Longer than Orca keeps a flash message on the display.
 READING_TIME = 6
 RATE = 5
+# Invisible on screen, but cells of their own on a braille display: the game gives
+# assistive technology its texts without them.
+BIDI_CONTROLS = re.compile("[\u200e\u200f\u061c\u202a-\u202e\u2066-\u2069]")
 WORD_AND_CHARACTER_MOVES = ("ctrl+Left", "ctrl+Left", "ctrl+Right", "Left", "Right", "ctrl+Right")
 
 
@@ -90,6 +94,7 @@ class OrcaGame(KeyboardPlayer):
     def read_message(self, text):
         """Reads the box on the braille display before pressing OK, as a player does:
         its own text, not the box's before it; the first one at leisure."""
+        text = BIDI_CONTROLS.sub("", text)
         self.boxes.append(text)
         try:
             wait_until(lambda: self.on_the_display(text), 10, "the message on the braille display")
@@ -119,7 +124,7 @@ class OrcaGame(KeyboardPlayer):
                          *turn.dice, number, points, RATE * number)
             if number == len(self.turns_played):
                 summary += " " + tr("Message", "Money %1, bet %2.", money, 0)
-            said.append(summary)
+            said.append(BIDI_CONTROLS.sub("", summary))
         return said
 
     def test_a_blind_player_hears_and_reads_every_value(self):
@@ -153,11 +158,18 @@ class OrcaGame(KeyboardPlayer):
             print(f"  SPEECH OUTPUT: {line!r}", flush=True)
         for line in self.braille():
             print(f"  BRAILLE LINE: {line!r}", flush=True)
+        marked = [line for line in self.braille() if BIDI_CONTROLS.search(line)]
+        self.assertEqual(marked, [], "bidirectional control characters on the braille display")
 
 
 class OrcaGameInGerman(OrcaGame):
     language = "de"
     locale = "de_DE.UTF-8"
+
+
+class OrcaGameInHebrew(OrcaGame):
+    language = "he"
+    locale = "he_IL.UTF-8"
 
 
 if __name__ == "__main__":
