@@ -25,7 +25,9 @@ protected:
         if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
             return false;
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (!pressesOnce(key.key()) || key.isAutoRepeat())
+        // A copy that the accessibility bridge sends on once a screen reader has seen the
+        // key carries no time, and says nothing of repeats.
+        if (!pressesOnce(key.key()) || key.isAutoRepeat() || key.timestamp() == 0)
             return false;
         if (type == QEvent::KeyRelease) {
             releasedKey_ = key.key();
