@@ -10,8 +10,9 @@
 namespace kuvel {
 
 // A number as the player typed it, rewritten with the digits 0-9 that the number
-// text reads: Arabic-Indic, Persian and Devanagari digits, the full-width digits,
-// signs and full stop of CJK input methods, and the Arabic decimal separator where
+// text reads: the decimal digits of every script (Arabic-Indic, Persian, Devanagari,
+// Bengali, Thai, Khmer, Burmese, full-width and the rest that Unicode lists), the
+// full-width signs and full stop of CJK input methods, and the Arabic decimal separator where
 // the locale's decimal point is "."; the bidirectional marks that come with pasted
 // right-to-left text become blanks. Everything else is left as it is, for the number
 // text to refuse.

@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"-50", "10", StakeHelp, Text1}, Refused{"1e999", "10", StakeHelp, Text1},
                     Refused{"10", "Number of Turns", TurnsHelp, Text2}, Refused{"10", "abc", TurnsHelp, Text2},
                     Refused{"10", "40000", TurnsHelp, Text2}, Refused{"10", "", TurnsHelp, Text2},
-                    Refused{"101", "10", NegativeMoney, Text1}, Refused{"\u0661\u0660", "\u0E53", TurnsHelp, Text2}));
+                    Refused{"101", "10", NegativeMoney, Text1}, Refused{"\u0661\u0660", "\u2462", TurnsHelp, Text2}));
 
 TEST(BetHandler, AfterARefusalTheCorrectedEntryIsTaken)
 {

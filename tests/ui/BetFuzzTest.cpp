@@ -122,9 +122,9 @@ private:
                                                                  "\x1f",
                                                                  "\x7f",
                                                                  "\xC2\xA0",
-                                                                 "\xE0\xB9\x95",
+                                                                 "\xC2\xB2",
                                                                  "\xE2\x88\x92",
-                                                                 "\xC3\xA9"};  // no-break space, Thai 5, minus sign, é
+                                                                 "\xC3\xA9"};  // no-break space, superscript 2, minus sign, é
         static constexpr std::array<const char*, 12> NotNumbers = {
             "", " ", "\t \t", "Amount to Bet", "Number of Turns", "inf", "nan", "0x1A", "1,5", "- 5", "5e", "\xC2\xBD"};
         if (chance(4))
