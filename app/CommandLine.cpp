@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "CommandLine.h"
 
+#include "PlayerLanguages.h"
 #include "QtOptions.h"
 #include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <algorithm>
 #include <cstdio>
@@ -75,7 +75,7 @@ Request readCommandLine(int argc, char** argv)
     std::vector<char*> copy(arguments.begin(), arguments.end());
     int count = argc;
     const QCoreApplication app(count, copy.data());
-    const Translations translations(QLocale::system().uiLanguages());
+    const Translations translations(playerLanguages());
     return read(withoutQtOptions(QCoreApplication::arguments()));
 }
 

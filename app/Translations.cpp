@@ -15,15 +15,24 @@ namespace {
 // The language a player reads where the game has no translation of their own, and
 // Qt's list of the locale's names does not lead there: Hong Kong and Macao read the
 // Traditional Chinese of Taiwan, Singapore the Simplified Chinese of the mainland,
-// and Nynorsk readers Bokmål.
+// and readers of Punjabi in Arabic letters (Shahmukhi) the Urdu of Pakistan's schools.
 std::optional<QLocale> neighbour(const QLocale& locale)
 {
     if (locale.language() == QLocale::Chinese)
         return QLocale(QLocale::Chinese,
                        locale.script() == QLocale::TraditionalHanScript ? QLocale::Taiwan : QLocale::China);
-    if (locale.language() == QLocale::NorwegianNynorsk)
-        return QLocale(QLocale::NorwegianBokmal);
+    if (locale.language() == QLocale::Punjabi && locale.script() == QLocale::ArabicScript)
+        return QLocale(QLocale::Urdu, QLocale::Pakistan);
     return std::nullopt;
+}
+
+// A file in another script than the player's is no translation for them: "pa", in
+// Gurmukhi, cannot be read in Pakistan, nor "sr", in Cyrillic, by a reader of Latin
+// Serbian. A name Qt does not know names no script, and is kept.
+bool sameScript(const QString& name, const QLocale& locale)
+{
+    const QLocale::Script script = QLocale(name).script();
+    return script == QLocale::AnyScript || locale.script() == QLocale::AnyScript || script == locale.script();
 }
 
 }  // namespace
@@ -39,8 +48,13 @@ Translations::Translations(const QStringList& languages, const QString& director
     }
 }
 
+Translations::~Translations()
+{
+    QLocale::setDefault(previousDefault_);
+}
+
 // The names a translation of the locale may have, best first: the locale's own names
-// whole ("pt_Latn_BR", "pt_BR"), then shortened ("pt"). Qt's own search shortens each
+// whole ("pt_Latn_BR", "pt_BR"), then shortened ("pt"), each in the locale's script. Qt's own search shortens each
 // name before it tries the next, and so gave Brazilian players the European
 // Portuguese of "kuvel_pt.qm" before it looked for "kuvel_pt_BR.qm".
 QStringList Translations::fileNames(const QLocale& locale)
@@ -53,6 +67,7 @@ QStringList Translations::fileNames(const QLocale& locale)
             names.append(name);
         }
     names.removeDuplicates();
+    names.removeIf([&](const QString& name) { return !sameScript(name, locale); });
     return names;
 }
 
@@ -69,6 +84,7 @@ bool Translations::load(const QLocale& locale, const QString& directory)
         if (qt_.load(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qt_);
         QCoreApplication::installTranslator(&game_);
+        QLocale::setDefault(locale);
         return true;
     }
     return false;

@@ -14,13 +14,14 @@ namespace kuvel {
 // catalogue in the same language so that the message boxes' buttons match. Both
 // stay installed while the object lives. English is the game's own text: a player
 // who prefers it, or whose languages have no translation, or whose translation
-// cannot be read, plays in English.
+// cannot be read, plays in English. While a translation is installed, it is also
+// QLocale's default, which the windows read to choose fonts for its script.
 class Translations {
 public:
     // languages: best first, as QLocale::uiLanguages() gives them ("de-DE", "pt-BR").
     explicit Translations(const QStringList& languages, const QString& directory = QStringLiteral(":/i18n"));
 
-    ~Translations() = default;
+    ~Translations();
     Q_DISABLE_COPY_MOVE(Translations)
 
 private:
@@ -30,6 +31,7 @@ private:
 
     QTranslator game_;
     QTranslator qt_;
+    QLocale previousDefault_;
 };
 
 }  // namespace kuvel

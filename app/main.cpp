@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Kuvel developers
 #include "CommandLine.h"
+#include "app/PlayerLanguages.h"
 #include "app/Translations.h"
 
 #include "game/Module1.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
     qputenv("NO_AT_BRIDGE", "1");
     QApplication app(argc, argv);
     kuvel::ui::dropUnmarkedKeyRepeats(app);
-    const kuvel::Translations translations(QLocale::system().uiLanguages());
+    const kuvel::Translations translations(kuvel::playerLanguages());
     if (request == kuvel::app::Request::ShowAllHelp)
         kuvel::app::showAllHelp();
     // The desktop entry's drawing, on the windows and the message boxes.
