@@ -12,7 +12,7 @@ PLAY_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
-    libqt6svg6 fonts-liberation fonts-dejavu-core
+    libqt6svg6 libthai0 libicu-dev fonts-liberation2 fonts-dejavu-core
 )
 
 # What the tests, benchmarks and fuzzers add to it.
@@ -22,8 +22,9 @@ TEST_PACKAGES=(
     xvfb x11-utils xdotool libxcb1-dev openbox dbus at-spi2-core python3-pyatspi orca
     desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base
     locales python3
-    # A font for each script Liberation Sans lacks: Chinese and Korean, Japanese, Devanagari.
-    fonts-wqy-microhei fonts-ipafont-gothic fonts-lohit-deva
+    # A font for each script Liberation Sans lacks: Chinese and Korean, Japanese, Devanagari,
+    # and Noto's core fonts for the rest (Indic, Southeast Asian, Ethiopic, Urdu's Naskh).
+    fonts-wqy-microhei fonts-ipafont-gothic fonts-lohit-deva fonts-noto-core
 )
 
 # The translated game is tested in these: the second column of i18n/LANGUAGES.

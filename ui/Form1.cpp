@@ -3,6 +3,7 @@
 #include "Form1.h"
 
 #include "BuddyLabel.h"
+#include "BurmeseLines.h"
 #include "CaptionFit.h"
 #include "CheckedOptionTabStop.h"
 #include "EnterPressesButton.h"
@@ -28,6 +29,9 @@ Form1::Form1(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
     setPointSize(*ui_->Label15, 13.5);
     for (QLabel* value : {ui_->T1, ui_->T2, ui_->T3})
         setPointSize(*value, 9.75);
+    useFontsOfTheLanguage(*this);
+    ui_->Label15->setText(withBurmeseLinesBroken(ui_->Label15->text(), ui_->Label15->fontMetrics(),
+                                                 ui_->Label15->contentsRect().width()));
     fitCaptions(*this);
     // Labels without a colour of their own show the control face, not the window's magenta.
     for (QLabel* label : {ui_->Label15, ui_->Label16, ui_->Label17, ui_->Label18, ui_->Label19, ui_->Label20,

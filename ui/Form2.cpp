@@ -27,6 +27,7 @@ Form2::Form2(Module1& module, Platform& platform) : FormWindow(platform), ui_(st
         setPointSize(*box, 13.5);
         box->setValidator(lineBreaksAsBlanks);
     }
+    useFontsOfTheLanguage(*this);
     fitCaptions(*this);
     findControls();
     // Only OK itself: Enter in a box never takes the bet by surprise.

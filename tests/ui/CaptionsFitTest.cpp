@@ -3,12 +3,16 @@
 #include "Session.h"
 
 #include "app/Translations.h"
+#include "ui/Fonts.h"
 #include "ui/WrappingButton.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QRawFont>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextLayout>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QXmlStreamReader>
@@ -16,7 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,71 +51,99 @@ protected:
 
 INSTANTIATE_TEST_SUITE_P(Languages, CaptionsFitIn, testing::ValuesIn(everyLanguage), named);
 
-// Every letter of a translation is drawn from a font of its script. Latin, Greek
-// and Cyrillic letters are Liberation Sans's own: one it lacks would be drawn from
-// another font, which the layout was not measured with. The other scripts come from
-// whatever installed font offers them. Format characters, the bidirectional and
-// joiner marks, have no glyph in any font.
-class TranslationLettersIn : public testing::TestWithParam<std::string> {};
+// Every word of a translation is drawn whole from one font, as the windows draw it,
+// and no character as an empty box. Latin, Greek and Cyrillic words come from
+// Liberation Sans itself: a letter it lacks would come from another font, which the
+// layout was not measured with. The other scripts come from whatever installed font
+// Qt chooses, with the fonts the game asks for in the language. Format characters
+// (bidirectional marks, joiners, the zero-width space between Thai-like words) draw
+// nothing and are left out.
+class TranslationWordsIn : public testing::TestWithParam<std::string> {};
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslationLettersIn,
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationWordsIn,
                          testing::ValuesIn(everyLanguage.begin() + 1, everyLanguage.end()), named);
 
-std::optional<QFontDatabase::WritingSystem> writingSystem(QLocale::Script script)
+bool inLiberationsScripts(QLocale::Script script)
 {
-    switch (script) {
-    case QLocale::SimplifiedHanScript:
-        return QFontDatabase::SimplifiedChinese;
-    case QLocale::TraditionalHanScript:
-        return QFontDatabase::TraditionalChinese;
-    case QLocale::JapaneseScript:
-        return QFontDatabase::Japanese;
-    case QLocale::KoreanScript:
-        return QFontDatabase::Korean;
-    case QLocale::ArabicScript:
-        return QFontDatabase::Arabic;
-    case QLocale::HebrewScript:
-        return QFontDatabase::Hebrew;
-    case QLocale::DevanagariScript:
-        return QFontDatabase::Devanagari;
-    default:
-        return std::nullopt;
+    return script == QLocale::LatinScript || script == QLocale::GreekScript || script == QLocale::CyrillicScript;
+}
+
+// The families a word is drawn from, and whether any character of it has no glyph.
+std::pair<QSet<QString>, bool> drawn(const QString& word, const QFont& font)
+{
+    QTextLayout layout(word, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QSet<QString> families;
+    bool box = false;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        families.insert(run.rawFont().familyName().toLower());
+        box = box || run.glyphIndexes().contains(0);
     }
+    return {families, box};
 }
 
-std::vector<QRawFont> fontsFor(const QLocale& locale)
+// The translation's words: runs of letters and their marks in one script. Digits and
+// punctuation may come from the Latin font beside another script's word, as they do
+// in print; Chinese and Japanese write no spaces, and each ideograph or kana stands
+// on its own.
+bool standsAlone(QChar::Script script)
 {
-    const std::optional<QFontDatabase::WritingSystem> script = writingSystem(locale.script());
-    if (!script)
-        return {QRawFont::fromFont(QFont(QStringLiteral("Liberation Sans")))};
-    std::vector<QRawFont> fonts;
-    for (const QString& family : QFontDatabase::families(*script))
-        fonts.push_back(QRawFont::fromFont(QFont(family)));
-    return fonts;
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana;
 }
 
-TEST_P(TranslationLettersIn, HaveAGlyphInAFontOfTheirScript)
+QStringList wordsOf(const QString& text)
 {
+    QStringList words{QString()};
+    QChar::Script wordScript = QChar::Script_Unknown;
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Script script = QChar::script(c);
+        if (QChar::category(c) == QChar::Other_Format)
+            continue;
+        const bool inWord = QChar::isLetter(c) || QChar::isMark(c);
+        const bool sameWord = script == QChar::Script_Inherited || script == QChar::Script_Common ||
+            (script == wordScript && !standsAlone(script));
+        if (!inWord || !sameWord)
+            words.append(QString());
+        if (inWord) {
+            words.back() += QString::fromUcs4(&c, 1);
+            if (script != QChar::Script_Inherited && script != QChar::Script_Common)
+                wordScript = script;
+        }
+    }
+    words.removeAll(QString());
+    return words;
+}
+
+TEST_P(TranslationWordsIn, AreDrawnWholeFromOneFont)
+{
+    const Translations translations{{QString::fromStdString(GetParam())}};
     const QLocale locale(QString::fromStdString(GetParam()));
-    const std::vector<QRawFont> fonts = fontsFor(locale);
-    ASSERT_FALSE(fonts.empty()) << "no installed font offers the script";
-    if (!writingSystem(locale.script())) {
-        ASSERT_EQ(fonts[0].familyName(), QStringLiteral("Liberation Sans"));
-    }
+    ui::useFontSubstitutes();
+    QLabel asTheGameDrawsIt;
+    asTheGameDrawsIt.setFont(QFont(QStringLiteral("MS Sans Serif")));
+    ui::useFontsOfTheLanguage(asTheGameDrawsIt);
     QFile ts(QStringLiteral(KUVEL_I18N_DIR "/kuvel_%1.ts").arg(QString::fromStdString(GetParam())));
     ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&ts);
-    QString lacking;
-    const auto drawn = [&](char32_t letter) {
-        return std::any_of(fonts.begin(), fonts.end(), [&](const QRawFont& f) { return f.supportsCharacter(letter); });
-    };
+    QStringList boxes, mixed;
     while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation")
-            for (const char32_t letter : xml.readElementText().toUcs4())
-                if (letter >= u' ' && QChar::category(letter) != QChar::Other_Format && !drawn(letter))
-                    lacking += QString::fromUcs4(&letter, 1);
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation") {
+            const QString text = xml.readElementText();
+            for (const QString& word : text.split(QRegularExpression(QStringLiteral("[\\s\\x{200B}]+"))))
+                if (drawn(word, asTheGameDrawsIt.font()).second)
+                    boxes += word;
+            for (const QString& word : wordsOf(text)) {
+                const QSet<QString> families = drawn(word, asTheGameDrawsIt.font()).first;
+                if (families.size() > 1 ||
+                    (inLiberationsScripts(locale.script()) && !families.contains(QStringLiteral("liberation sans"))))
+                    mixed += word + QStringLiteral(" (") + QStringList(families.values()).join(u',') + u')';
+            }
+        }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(lacking.size(), 0) << lacking.toStdString();
+    EXPECT_EQ(boxes.size(), 0) << "empty boxes in: " << boxes.join(u' ').toStdString();
+    EXPECT_EQ(mixed.size(), 0) << "not from one font: " << mixed.join(u' ').toStdString();
 }
 
 // The score boxes lie over the right end of their titles: a caption may reach
@@ -195,6 +226,13 @@ TEST_P(CaptionsFitIn, OneLineButtonsOptionsAndTheDialogsTextsShowTheirWholeCapti
         EXPECT_LE(option->sizeHint().width(), option->width()) << option->text().toStdString();
     for (QLineEdit* box : s.form2().findChildren<QLineEdit*>())
         EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text()), contentsWidth(*box)) << box->text().toStdString();
+    // Shrunk to fit, a caption stays legible: a word that would be drawn smaller is too long.
+    for (QWidget* window : {static_cast<QWidget*>(&s.form1()), static_cast<QWidget*>(&s.form2())})
+        for (QWidget* control : window->findChildren<QWidget*>())
+            if (const QVariant designed = control->property("kuvelDesignedFont"); designed.isValid()) {
+                EXPECT_GE(control->font().pointSizeF(), 0.6 * designed.value<QFont>().pointSizeF())
+                    << control->objectName().toStdString();
+            }
 }
 
 TEST(CaptionsFit, MsSansSerifIsDrawnWithLiberationSans)
@@ -224,8 +262,11 @@ bool showsWhole(const QLineEdit& box)
     QStyleOptionFrame option;
     option.initFrom(&box);
     const QFontMetrics metrics = box.fontMetrics();
-    const int needed = metrics.horizontalAdvance(box.text()) + 2 * 2 + 1 + std::max(0, -metrics.minLeftBearing()) +
-        std::max(0, -metrics.minRightBearing());
+    const QString text = box.text();
+    const int overhang = text.isEmpty()
+        ? 0
+        : std::max(0, -metrics.leftBearing(text.front())) + std::max(0, -metrics.rightBearing(text.back()));
+    const int needed = metrics.horizontalAdvance(text) + 2 * 2 + 1 + overhang;
     return needed <= box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box).width();
 }
 
