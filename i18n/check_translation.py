@@ -13,7 +13,6 @@ import argparse
 import collections
 import os
 import re
-import shutil
 import subprocess
 import sys
 import xml.etree.ElementTree as ET
@@ -80,10 +79,13 @@ def main():
         print(f"{name}: not a well-formed .ts file: {error}")
         return 1
 
-    # What the game shows now: lupdate run over a copy, which it completes.
+    # What the game shows now: lupdate's texts in a new file. lupdate leaves an existing
+    # file alone when Qt does not know its language (Asturian, Igbo), which would
+    # compare the translation with itself.
     os.makedirs(args.work, exist_ok=True)
-    current_ts = os.path.join(args.work, name)
-    shutil.copyfile(args.ts, current_ts)
+    current_ts = os.path.join(args.work, "current_" + name)
+    if os.path.exists(current_ts):
+        os.remove(current_ts)
     subprocess.run([args.lupdate, "-silent", *args.lupdate_args, "-ts", current_ts], check=True)
     current = messages(current_ts)
 
