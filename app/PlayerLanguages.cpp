@@ -52,15 +52,15 @@ QStringList entries(const std::function<QByteArray(const char*)>& environment)
     return all;
 }
 
-// The tag with its script ("sr-RS" in Latin is "sr-Latn-RS").
-QString withScript(const QString& tag, const QString& script)
+// Names the tag's script ("sr-RS" in Latin is "sr-Latn-RS").
+void setScript(QString& tag, const QString& script)
 {
     QStringList parts = tag.split(u'-');
     if (parts.size() > 1 && parts[1].size() == 4)
         parts[1] = script;
     else
         parts.insert(1, script);
-    return parts.join(u'-');
+    tag = parts.join(u'-');
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ QStringList withScriptModifiers(QStringList languages, const std::function<QByte
             continue;
         for (QString& tag : languages)
             if (tag.section(u'-', 0, 0) == language)
-                tag = withScript(tag, script);
+                setScript(tag, script);
     }
     languages.removeDuplicates();
     return languages;

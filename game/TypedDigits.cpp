@@ -46,6 +46,14 @@ std::optional<char> asAscii(UChar32 c, const NumberLocale& locale)
     return std::nullopt;
 }
 
+// The code point at i, which moves past it; negative for bytes that are no UTF-8.
+UChar32 nextCodePoint(std::string_view text, int32_t& i, int32_t length)
+{
+    UChar32 c = 0;
+    U8_NEXT(text, i, length, c);
+    return c;
+}
+
 }  // namespace
 
 std::string withAsciiDigits(std::string_view typed, const NumberLocale& locale)
@@ -55,8 +63,7 @@ std::string withAsciiDigits(std::string_view typed, const NumberLocale& locale)
     std::string ascii;
     for (int32_t i = 0; i < length;) {
         const int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(typed.data(), i, length, c);  // NOLINT: ICU's macro indexes the bytes it is given
+        const UChar32 c = nextCodePoint(typed, i, length);
         const std::optional<char> replacement = c >= 0 ? asAscii(c, locale) : std::nullopt;
         if (replacement)
             ascii += *replacement;

@@ -153,26 +153,24 @@ TEST_P(TypedDigitsRead, AsTheSameNumberIn0To9)
 
 INSTANTIATE_TEST_SUITE_P(
     NumberText, TypedDigitsRead,
-    testing::Values(Typed{"\u0661\u0660", FullStop, 10}, Typed{"\u06F1\u06F2\u06F3", FullStop, 123},
-                    Typed{"\u096A\u0968", FullStop, 42}, Typed{"\uFF11\uFF10", FullStop, 10},
-                    Typed{"\uFF0D\uFF15", FullStop, -5}, Typed{"\uFF0B\uFF13", FullStop, 3},
-                    Typed{"\uFF13\uFF0E\uFF15", FullStop, 4}, Typed{"\u0662\u066B\u0665", FullStop, 2},
-                    Typed{"\u0662\u066B\u0665", Comma, std::nullopt}, Typed{"\u0662,\u0665", Comma, 2},
-                    Typed{"1\u0662", FullStop, 12}, Typed{"\u200F\u0661\u0660\u200E", FullStop, 10},
-                    Typed{"\u061C 7 ", FullStop, 7}, Typed{"1\u200F0", FullStop, std::nullopt},
-                    Typed{"\u00B2", FullStop, std::nullopt}, Typed{"\u2460", FullStop, std::nullopt},
-                    Typed{"\u09E7\u09E6", FullStop, 10}, Typed{"\u0BE7\u0BE6", FullStop, 10},
-                    Typed{"\u0E51\u0E50", FullStop, 10}, Typed{"\u17E1\u17E0", FullStop, 10},
-                    Typed{"\u1041\u1040", FullStop, 10}, Typed{"\u0AE7\u0AE6", FullStop, 10},
-                    Typed{"\u0A67\u0A66", FullStop, 10}, Typed{"\u0B67\u0B66", FullStop, 10},
-                    Typed{"\u0C67\u0C66", FullStop, 10}, Typed{"\u0CE7\u0CE6", FullStop, 10},
-                    Typed{"\u0D67\u0D66", FullStop, 10}, Typed{"\u0ED1\u0ED0", FullStop, 10},
-                    Typed{"\u0DE7\u0DE6", FullStop, 10}, Typed{"\u09E72", FullStop, 12},
-                    Typed{"\U0001D7CF", FullStop, 1}, Typed{"\u0BF0", FullStop, std::nullopt},
-                    Typed{"\u216B", FullStop, std::nullopt}, Typed{"\u00BD", FullStop, std::nullopt},
-                    Typed{"\u1369", FullStop, std::nullopt}, Typed{"\u1372", FullStop, std::nullopt},
-                    Typed{"\xD9", FullStop, std::nullopt}, Typed{"1\xD9\xA1\xD9", FullStop, std::nullopt},
-                    Typed{"\xEF\xBC", FullStop, std::nullopt}, Typed{"\U0001F600", FullStop, std::nullopt}));
+    testing::Values(
+        Typed{"\u0661\u0660", FullStop, 10}, Typed{"\u06F1\u06F2\u06F3", FullStop, 123},
+        Typed{"\u096A\u0968", FullStop, 42}, Typed{"\uFF11\uFF10", FullStop, 10}, Typed{"\uFF0D\uFF15", FullStop, -5},
+        Typed{"\uFF0B\uFF13", FullStop, 3}, Typed{"\uFF13\uFF0E\uFF15", FullStop, 4},
+        Typed{"\u0662\u066B\u0665", FullStop, 2}, Typed{"\u0662\u066B\u0665", Comma, std::nullopt},
+        Typed{"\u0662,\u0665", Comma, 2}, Typed{"1\u0662", FullStop, 12},
+        Typed{"\u200F\u0661\u0660\u200E", FullStop, 10}, Typed{"\u061C 7 ", FullStop, 7},
+        Typed{"1\u200F0", FullStop, std::nullopt}, Typed{"\u00B2", FullStop, std::nullopt},
+        Typed{"\u2460", FullStop, std::nullopt}, Typed{"\u09E7\u09E6", FullStop, 10},
+        Typed{"\u0BE7\u0BE6", FullStop, 10}, Typed{"\u0E51\u0E50", FullStop, 10}, Typed{"\u17E1\u17E0", FullStop, 10},
+        Typed{"\u1041\u1040", FullStop, 10}, Typed{"\u0AE7\u0AE6", FullStop, 10}, Typed{"\u0A67\u0A66", FullStop, 10},
+        Typed{"\u0B67\u0B66", FullStop, 10}, Typed{"\u0C67\u0C66", FullStop, 10}, Typed{"\u0CE7\u0CE6", FullStop, 10},
+        Typed{"\u0D67\u0D66", FullStop, 10}, Typed{"\u0ED1\u0ED0", FullStop, 10}, Typed{"\u0DE7\u0DE6", FullStop, 10},
+        Typed{"\u09E72", FullStop, 12}, Typed{"\U0001D7CF", FullStop, 1}, Typed{"\u0BF0", FullStop, std::nullopt},
+        Typed{"\u216B", FullStop, std::nullopt}, Typed{"\u00BD", FullStop, std::nullopt},
+        Typed{"\u1369", FullStop, std::nullopt}, Typed{"\u1372", FullStop, std::nullopt},
+        Typed{"\xD9", FullStop, std::nullopt}, Typed{"1\xD9\xA1\xD9", FullStop, std::nullopt},
+        Typed{"\xEF\xBC", FullStop, std::nullopt}, Typed{"\U0001F600", FullStop, std::nullopt}));
 
 TEST(NumberText, IntegersArePlainDigits)
 {

@@ -105,26 +105,11 @@ private:
     Typed garbage()
     {
         // Line breaks are no spoilers: the boxes turn them into blanks.
-        static constexpr std::array<const char*, 20> Spoilers = {"a",
-                                                                 "x",
-                                                                 "Z",
-                                                                 "$",
-                                                                 ",",
-                                                                 "_",
-                                                                 "#",
-                                                                 "--",
-                                                                 "+-",
-                                                                 ".",
-                                                                 "..",
-                                                                 "e",
-                                                                 "E+",
-                                                                 "\x01",
-                                                                 "\x1f",
-                                                                 "\x7f",
-                                                                 "\xC2\xA0",
-                                                                 "\xC2\xB2",
-                                                                 "\xE2\x88\x92",
-                                                                 "\xC3\xA9"};  // no-break space, superscript 2, minus sign, é
+        static constexpr std::array<const char*, 20> Spoilers = {
+            "a", "x",  "Z",    "$",    ",",    "_",        "#",        "--",           "+-",      ".", "..",
+            "e", "E+", "\x01", "\x1f", "\x7f", "\xC2\xA0", "\xC2\xB2", "\xE2\x88\x92", "\xC3\xA9"};  // no-break space,
+                                                                                                     // superscript 2,
+                                                                                                     // minus sign, é
         static constexpr std::array<const char*, 12> NotNumbers = {
             "", " ", "\t \t", "Amount to Bet", "Number of Turns", "inf", "nan", "0x1A", "1,5", "- 5", "5e", "\xC2\xBD"};
         if (chance(4))
