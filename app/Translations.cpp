@@ -54,9 +54,9 @@ Translations::~Translations()
 }
 
 // The names a translation of the locale may have, best first: the locale's own names
-// whole ("pt_Latn_BR", "pt_BR"), then shortened ("pt"), each in the locale's script. Qt's own search shortens each
-// name before it tries the next, and so gave Brazilian players the European
-// Portuguese of "kuvel_pt.qm" before it looked for "kuvel_pt_BR.qm".
+// whole ("pt_Latn_BR", "pt_BR"), then shortened ("pt"), each in the locale's script.
+// Qt's own search shortens each name before it tries the next, and so gave Brazilian
+// players the European Portuguese of "kuvel_pt.qm" before it looked for "kuvel_pt_BR.qm".
 QStringList Translations::fileNames(const QLocale& locale)
 {
     QStringList names = locale.uiLanguages();
